@@ -1,0 +1,28 @@
+// The framework's log file, "WispLog.txt": notes, warnings and errors stamped with the time
+// of day. Logging is off until LogOpen; the game never opens it, so only fatal errors show.
+#pragma once
+
+#include <string>
+
+extern int LogEnabled;
+extern std::string LogFileName;
+
+// The log keeps the banner and at most this many lines of earlier entries.
+constexpr int LogKeptLines = 200;
+
+namespace TWisp_Log {
+void Open();
+void Close();
+void Note(const std::string& message);
+void Warning(const std::string& message);
+void Error(const std::string& message);
+// Logs the error, then ends the program with the same message (exit status -1).
+[[noreturn]] void Fatal(const std::string& message);
+}  // namespace TWisp_Log
+
+void LogOpen();
+void LogClose();
+void LogNote(const std::string& message);
+void LogWarning(const std::string& message);
+void LogError(const std::string& message);
+[[noreturn]] void LogFatal(const std::string& message);

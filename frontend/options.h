@@ -1,0 +1,25 @@
+// The command line of tindlewick: scripted input, screenshots and a frame limit for
+// end-to-end tests, demos and bug reports, and the data folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Screenshot {
+    int frame = 0;
+    std::string file;
+};
+
+struct Options {
+    std::string script;                 // --script FILE
+    std::vector<Screenshot> screenshots;  // --screenshot FRAME:FILE, repeatable
+    int frames = 0;                     // --frames N; 0 = no limit
+    std::string data;                   // --data DIR
+    bool help = false;                  // --help
+};
+
+extern const char* const UsageText;
+
+// Reads the arguments after the program name. Returns the empty text, or a message that
+// names the argument at fault.
+std::string ParseOptions(const std::vector<std::string>& args, Options& options);

@@ -1,0 +1,155 @@
+// Lists of shared objects that may change while they are walked.
+//
+// The walk rule the game depends on: the element just handed out may be removed during the
+// walk (the walk goes on with the next one), and an element removed before the walk reaches
+// it is not visited. An element removed during a walk stays alive until the last walk of
+// the list ends, so the reference a walk hands out stays valid. Elements appended during a
+// walk are visited by it.
+//
+//     for (const std::shared_ptr<T>& element : list) ...   // walks first to last
+#pragma once
+
+#include <cassert>
+#include <cstddef>
+#include <memory>
+#include <deque>
+
+template <class T>
+class List {
+public:
+    class Walk;
+
+    List() = default;
+    List(const List&) = delete;
+    List& operator=(const List&) = delete;
+
+    void Append(std::shared_ptr<T> element)
+    {
+        assert(element && "a list holds objects, never Null");
+        slots_.push_back({std::move(element), false});
+        ++count_;
+    }
+
+    // Removes the first element that is `element`; false when there was none.
+    bool Remove(const T* element)
+    {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (!slots_[i].removed && slots_[i].element.get() == element) {
+                Vacate(i);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void Clear()
+    {
+        if (walks_ == 0) {
+            slots_.clear();
+        } else {
+            for (Slot& slot : slots_)
+                slot.removed = true;
+            gaps_ = true;
+        }
+        count_ = 0;
+    }
+
+    int Count() const { return static_cast<int>(count_); }
+
+    Walk begin() { return Walk(this); }
+    std::nullptr_t end() { return nullptr; }
+
+    // A walk in progress. While any walk runs, a removed element keeps its slot, marked
+    // removed, so that the positions of the others stay put and the element stays alive;
+    // such slots are dropped when the last walk ends.
+    class Walk {
+    public:
+        explicit Walk(List* list) : list_(list)
+        {
+            ++list_->walks_;
+            Skip();
+        }
+        Walk(const Walk& other) : list_(other.list_), index_(other.index_) { ++list_->walks_; }
+        Walk& operator=(const Walk&) = delete;
+        ~Walk()
+        {
+            if (--list_->walks_ == 0)
+                list_->CloseGaps();
+        }
+
+        const std::shared_ptr<T>& operator*() const { return list_->slots_[index_].element; }
+        Walk& operator++()
+        {
+            ++index_;
+            Skip();
+            return *this;
+        }
+        bool operator!=(std::nullptr_t) const { return index_ < list_->slots_.size(); }
+
+    private:
+        void Skip()
+        {
+            while (index_ < list_->slots_.size() && list_->slots_[index_].removed)
+                ++index_;
+        }
+
+        List* list_;
+        std::size_t index_ = 0;
+    };
+
+private:
+    void Vacate(std::size_t i)
+    {
+        --count_;
+        if (walks_ > 0) {
+            slots_[i].removed = true;
+            gaps_ = true;
+        } else {
+            slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+
+    void CloseGaps()
+    {
+        if (!gaps_)
+            return;
+        std::erase_if(slots_, [](const Slot& slot) { return slot.removed; });
+        gaps_ = false;
+    }
+
+    struct Slot {
+        std::shared_ptr<T> element;
+        bool removed;
+    };
+
+    // A deque, so that appending during a walk moves no element the walk has handed out.
+    std::deque<Slot> slots_;
+    std::size_t count_ = 0;
+    int walks_ = 0;
+    bool gaps_ = false;
+};
+
+// The list operations under their usual names.
+template <class T>
+void ListAppend(List<T>& list, std::shared_ptr<T> element)
+{
+    list.Append(std::move(element));
+}
+
+template <class T>
+int ListRemove(List<T>& list, const T* element)
+{
+    return list.Remove(element) ? 1 : 0;
+}
+
+template <class T>
+void ListClear(List<T>& list)
+{
+    list.Clear();
+}
+
+template <class T>
+int ListCount(const List<T>& list)
+{
+    return list.Count();
+}

@@ -1,0 +1,9 @@
+// The game's random numbers: Park and Miller's minimal standard generator (multiplier 48271),
+// so a seed gives the same particles on every machine.
+#pragma once
+
+void SeedRandom(int seed);
+// A real from min(a, b) up to but excluding max(a, b).
+double RandomReal(double a, double b);
+// An integer from min(a, b) to max(a, b), both included.
+int RandomInt(int a, int b);
