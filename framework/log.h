@@ -7,7 +7,8 @@
 extern int LogEnabled;
 extern std::string LogFileName;
 
-// The log keeps the banner and at most this many lines of earlier entries.
+// Each append carries over at most this many lines of the file (banner included), so the
+// file never holds more than one line more.
 constexpr int LogKeptLines = 200;
 
 namespace TWisp_Log {

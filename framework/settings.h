@@ -1,5 +1,9 @@
 // The key = value text files: "Settings.ini", the language files and "Hiscores.dat". One
 // file is current at a time; every read rescans it and every write rewrites it whole.
+//
+// A setting line is the key, exactly " = ", then the value. Keys match without regard to
+// the case of A to Z, the first matching line wins, lines starting with "#" never match, and
+// values come back in lower case.
 #pragma once
 
 #include <string>
@@ -8,8 +12,12 @@ extern std::string SettingsFileName;
 
 namespace TWisp_Config {
 void SetFile(const std::string& name);
+// A file that cannot be opened ends the program; a missing key gives 0 or the empty text.
 int ReadSettingInt(const std::string& key);
 std::string ReadSettingStr(const std::string& key);
+// Replaces every line of the key, or appends one; the whole file is stored in lower case,
+// other lines kept as they were. A missing file is created. A file that cannot be written
+// keeps its old content, and the failure is reported on standard error and in the log.
 void WriteSetting(const std::string& key, const std::string& value);
 }  // namespace TWisp_Config
 

@@ -1,0 +1,34 @@
+// Real file-system failures for tests of code that must not lose a file: a disk that fills
+// up in the middle of a write, and a folder the program may not write to.
+#pragma once
+
+#include <csignal>
+#include <sys/resource.h>
+
+// While it lives, no file can grow past `bytes`: a longer write fails as on a full disk
+// (the size-limit signal is ignored, so the write just reports the error).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_ {};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+// While it lives, the process acts as an unprivileged user, so that folder and file
+// permissions hold for it even when the tests run as root. Does nothing for a user who is
+// not root. The folders on the way to the files it uses must let others in.
+class UnprivilegedUser {
+public:
+    UnprivilegedUser();
+    ~UnprivilegedUser();
+    UnprivilegedUser(const UnprivilegedUser&) = delete;
+    UnprivilegedUser& operator=(const UnprivilegedUser&) = delete;
+
+private:
+    bool switched_ = false;
+};
