@@ -36,10 +36,16 @@ const Display* OpenDisplay(int width, int height, int depth, int hertz, int flag
 void CloseDisplay();
 const Display* CurrentDisplay();  // Null while no display is open
 void SetWindowTitle(const std::string& title);
+// Why the last OpenDisplay returned Null; empty after one that succeeded.
+const std::string& DisplayError();
+// The OpenGL renderer and version of the open display, for logs and test reports.
+std::string DisplayRendererName();
 
 // Raised by one each time a display is opened or closed; never 0. Textures remember the
 // generation they were made for.
 int DisplayGeneration();
+// The generation that follows `generation`: one more, skipping 0 when it wraps.
+int NextDisplayGeneration(int generation);
 
 // Drawing state of the open display; each setting lasts until it is changed again.
 void SetDrawColor(int r, int g, int b);
@@ -71,4 +77,6 @@ struct FramePixels {
 FramePixels CaptureFrame();
 
 // After the present with this number, the picture just presented is written as PNG to path.
+// A present's number is PresentCount() as it starts: 0 is the first frame, the same frame in
+// which scripted input for frame 0 arrives.
 void RequestScreenshot(int presentNumber, const std::string& path);

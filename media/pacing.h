@@ -21,3 +21,9 @@ void StartPacing(FramePacer& pacer, int hertz, uint32_t now);
 // game and stand-ins in tests.
 void WaitForNextFrame(FramePacer& pacer, const std::function<uint32_t()>& clock,
                       const std::function<void(int)>& sleep);
+
+// Full screen: flips waiting for the vertical blank for up to 1000 ms. True when three
+// flips in a row each take 1000 / hertz ms within 1 ms: the hardware already keeps the
+// rate, so PresentFrame need not pace.
+bool FlipsKeepRate(int hertz, const std::function<uint32_t()>& clock,
+                   const std::function<void()>& flip);

@@ -1,8 +1,9 @@
 // The batching renderer under the drawing state, shared by shapes, pictures and text inside
-// the media layer. Nothing outside media/ includes this header.
+// the media layer. Nothing outside media/ and its tests includes this header.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // A texture of the open display. Textures die with the display that made them: their
 // owners compare `generation` with DisplayGeneration() and make them again when it differs.
@@ -35,3 +36,25 @@ struct QuadCorner {
 // state. The corners go clockwise from the top-left, are turned and scaled by the drawing
 // transform and land relative to (x, y). Texture id 0 draws plain colour.
 void DrawQuad(unsigned textureId, float x, float y, const QuadCorner corners[4]);
+
+// The same for corners that are already on the screen: the drawing transform is left out.
+// Lines use it to stay one pixel wide whatever the scale.
+void DrawScreenQuad(unsigned textureId, const QuadCorner corners[4]);
+
+// The renderer lives with the display's OpenGL context; only the display starts and stops
+// it. StartRenderer returns the empty text, or a message saying what the driver lacks.
+std::string StartRenderer(int width, int height);
+void StopRenderer();
+
+// Draws the quads and clears queued since the last call onto the back buffer. The display
+// calls it at present; CaptureFrame calls it before reading.
+void ExecuteDrawList();
+
+// What the renderer asked of OpenGL since the display opened. The batching tests and the
+// benchmark read them.
+struct RenderCounters {
+    long drawCalls = 0;
+    long blendChanges = 0;
+    long quads = 0;
+};
+const RenderCounters& RendererCounters();

@@ -1,0 +1,16 @@
+#include "media/gl_functions.h"
+
+#include <SDL.h>
+
+GLFunctions gl;
+
+std::string LoadGLFunctions()
+{
+#define TINDLEWICK_GL_LOAD(name)                                                          \
+    gl.name = reinterpret_cast<decltype(gl.name)>(SDL_GL_GetProcAddress("gl" #name)); \
+    if (!gl.name)                                                                         \
+        return "The OpenGL driver lacks gl" #name ".";
+    TINDLEWICK_GL_FUNCTIONS(TINDLEWICK_GL_LOAD)
+#undef TINDLEWICK_GL_LOAD
+    return "";
+}

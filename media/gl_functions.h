@@ -1,0 +1,65 @@
+// The OpenGL entry points the renderer uses, looked up through SDL once a context exists,
+// so the program needs no link-time OpenGL library and works the same under GLX and EGL.
+// Only the renderer and the display include this header.
+#pragma once
+
+#define GL_GLEXT_PROTOTYPES 1
+#include <SDL_opengl.h>
+
+#include <string>
+
+// Every function is called as gl.Name(...), for glName.
+#define TINDLEWICK_GL_FUNCTIONS(X) \
+    X(ActiveTexture)               \
+    X(AttachShader)                \
+    X(BindAttribLocation)          \
+    X(BindBuffer)                  \
+    X(BindTexture)                 \
+    X(BlendFunc)                   \
+    X(BufferData)                  \
+    X(Clear)                       \
+    X(ClearColor)                  \
+    X(CompileShader)               \
+    X(CreateProgram)               \
+    X(CreateShader)                \
+    X(DeleteBuffers)               \
+    X(DeleteProgram)               \
+    X(DeleteShader)                \
+    X(DeleteTextures)              \
+    X(Disable)                     \
+    X(DrawElements)                \
+    X(Enable)                      \
+    X(EnableVertexAttribArray)     \
+    X(GenBuffers)                  \
+    X(GenTextures)                 \
+    X(GenerateMipmap)              \
+    X(GetProgramInfoLog)           \
+    X(GetProgramiv)                \
+    X(GetShaderInfoLog)            \
+    X(GetShaderiv)                 \
+    X(GetString)                   \
+    X(GetUniformLocation)          \
+    X(LinkProgram)                 \
+    X(PixelStorei)                 \
+    X(ReadPixels)                  \
+    X(ShaderSource)                \
+    X(TexImage2D)                  \
+    X(TexParameteri)               \
+    X(Uniform1f)                   \
+    X(Uniform1i)                   \
+    X(Uniform2f)                   \
+    X(UseProgram)                  \
+    X(VertexAttribPointer)         \
+    X(Viewport)
+
+struct GLFunctions {
+#define TINDLEWICK_GL_DECLARE(name) decltype(&::gl##name) name = nullptr;
+    TINDLEWICK_GL_FUNCTIONS(TINDLEWICK_GL_DECLARE)
+#undef TINDLEWICK_GL_DECLARE
+};
+
+extern GLFunctions gl;
+
+// Looks every function up for the current context. Returns the empty text, or a message
+// naming the first function the driver lacks.
+std::string LoadGLFunctions();

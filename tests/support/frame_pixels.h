@@ -1,0 +1,19 @@
+// Reading captured frames in drawing tests: pixels by position, compared within a tolerance.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "media/display.h"
+
+struct Rgb {
+    int red = 0, green = 0, blue = 0;
+};
+std::ostream& operator<<(std::ostream& out, const Rgb& color);
+
+// The pixel at (x, y) of the frame, top-left origin.
+Rgb PixelAt(const FramePixels& frame, int x, int y);
+
+// Succeeds when every channel is within `tolerance` of the expected one.
+testing::AssertionResult ColorNear(const Rgb& actual, const Rgb& expected, int tolerance = 0);
