@@ -1,5 +1,5 @@
 // The batching renderer under the drawing state, shared by shapes, pictures and text inside
-// the media layer. Nothing outside media/ and its tests includes this header.
+// the media layer. Nothing outside media/, its tests and its benchmarks includes this header.
 #pragma once
 
 #include <cstdint>
