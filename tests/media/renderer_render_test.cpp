@@ -39,39 +39,18 @@ TEST_F(RendererTest, ColoursAndAlphaAreClamped)
     EXPECT_TRUE(ColorNear(PixelAt(frame, 40, 40), {255, 20, 0}));
 }
 
-struct BlendCase {
-    const char* name;
-    int mode;
-    float alpha;
-    Rgb expected;  // source (200, 100, 50) drawn over frame (100, 150, 200)
-};
-
-class BlendModeTest : public DisplayTest, public testing::WithParamInterface<BlendCase> {};
-
-TEST_P(BlendModeTest, CombinesSourceAndFrameAsTheModeSays)
-{
-    const BlendCase& c = GetParam();
-    SetDrawColor(100, 150, 200);
-    FillRect(0, 0, Width, Height);
-    SetBlendMode(c.mode);
-    SetDrawAlpha(c.alpha);
-    SetDrawColor(200, 100, 50);
-    FillRect(10, 10, 20, 20);
-
-    const FramePixels frame = CaptureFrame();
-    EXPECT_TRUE(ColorNear(PixelAt(frame, 20, 20), c.expected, 2));
-    EXPECT_TRUE(ColorNear(PixelAt(frame, 40, 20), {100, 150, 200}));
-}
-
 // The alpha reaches the renderer as the byte trunc(alpha x 255): 0.5 is 127 and 0.8 is 204.
 constexpr float Half = 127 / 255.0f;
 constexpr float Most = 204 / 255.0f;
+
+// Source (200, 100, 50) over frame (100, 150, 200).
 Rgb Mix(float a)
 {
     return {static_cast<int>(200 * a + 100 * (1 - a) + 0.5f),
             static_cast<int>(100 * a + 150 * (1 - a) + 0.5f),
             static_cast<int>(50 * a + 200 * (1 - a) + 0.5f)};
 }
+
 Rgb Light(float a)
 {
     return {std::min(255, static_cast<int>(200 * a + 100 + 0.5f)),
@@ -79,20 +58,47 @@ Rgb Light(float a)
             std::min(255, static_cast<int>(50 * a + 200 + 0.5f))};
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryMode, BlendModeTest,
-    testing::Values(BlendCase{"MaskedBelowHalfAlphaLeavesTheFrame", BlendMasked, 0.5f, {100, 150, 200}},
-                    BlendCase{"MaskedFromHalfAlphaReplaces", BlendMasked, 0.51f, {200, 100, 50}},
-                    BlendCase{"SolidReplacesWhateverTheAlpha", BlendSolid, 0.2f, {200, 100, 50}},
-                    BlendCase{"UnknownModesDrawSolid", 9, 0.2f, {200, 100, 50}},
-                    BlendCase{"AlphaMixesHalfAndHalf", BlendAlpha, 0.5f, Mix(Half)},
-                    BlendCase{"AlphaMixesByTheAlpha", BlendAlpha, 0.8f, Mix(Most)},
-                    BlendCase{"AlphaZeroLeavesTheFrame", BlendAlpha, 0.0f, {100, 150, 200}},
-                    BlendCase{"LightAddsAndSaturates", BlendLight, 0.5f, Light(Half)},
-                    BlendCase{"LightAtFullAlpha", BlendLight, 1.0f, {255, 250, 250}},
-                    BlendCase{"ShadeMultiplies", BlendShade, 0.3f,
-                              {200 * 100 / 255, 100 * 150 / 255, 50 * 200 / 255}}),
-    [](const testing::TestParamInfo<BlendCase>& info) { return std::string(info.param.name); });
+TEST_F(RendererTest, EachBlendModeCombinesSourceAndFrameAsItSays)
+{
+    const struct {
+        const char* name;
+        int mode;
+        float alpha;
+        Rgb expected;
+    } cases[] = {
+        {"masked below half alpha leaves the frame", BlendMasked, 0.5f, {100, 150, 200}},
+        {"masked from half alpha replaces", BlendMasked, 0.51f, {200, 100, 50}},
+        {"solid replaces whatever the alpha", BlendSolid, 0.2f, {200, 100, 50}},
+        {"unknown modes draw solid", 9, 0.2f, {200, 100, 50}},
+        {"alpha mixes half and half", BlendAlpha, 0.5f, Mix(Half)},
+        {"alpha mixes by the alpha", BlendAlpha, 0.8f, Mix(Most)},
+        {"alpha zero leaves the frame", BlendAlpha, 0.0f, {100, 150, 200}},
+        {"light adds", BlendLight, 0.5f, Light(Half)},
+        {"light saturates", BlendLight, 1.0f, {255, 250, 250}},
+        {"shade multiplies", BlendShade, 0.3f, {200 * 100 / 255, 100 * 150 / 255, 50 * 200 / 255}},
+    };
+    // Each case in a strip of its own: the frame colour, then the source over its middle.
+    float x = 0;
+    for (const auto& c : cases) {
+        SetBlendMode(BlendSolid);
+        SetDrawAlpha(1);
+        SetDrawColor(100, 150, 200);
+        FillRect(x, 0, 6, 20);
+        SetBlendMode(c.mode);
+        SetDrawAlpha(c.alpha);
+        SetDrawColor(200, 100, 50);
+        FillRect(x + 1, 5, 4, 10);
+        x += 6;
+    }
+
+    const FramePixels frame = CaptureFrame();
+    int left = 0;
+    for (const auto& c : cases) {
+        EXPECT_TRUE(ColorNear(PixelAt(frame, left + 2, 10), c.expected, 2)) << c.name;
+        EXPECT_TRUE(ColorNear(PixelAt(frame, left + 2, 2), {100, 150, 200})) << c.name;
+        left += 6;
+    }
+}
 
 TEST_F(RendererTest, ARotatedScaledRectangleLandsWhereTheTransformPutsIt)
 {
