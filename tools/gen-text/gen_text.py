@@ -1,0 +1,191 @@
+#!/usr/bin/python3
+"""Writes the game's text files into data/: the two language files, the shipped
+Settings.ini and the empty hiscore table. Run from the repository root:
+
+    /usr/bin/python3 tools/gen-text/gen_text.py
+
+The files are 8-bit Latin-1 with CR LF line ends, as the game reads and writes them. The
+game lowers every value it reads and raises it again with a converter that knows only A to
+Z, so the Finnish letters are written here in capitals (Ä, Ö) to be shown as capitals.
+"""
+import os
+import sys
+
+LEVEL_COUNT = 25
+LEVELS_PER_PAGE = 5
+FIRST_LEVEL_PAGE = 3
+LAST_LEVEL_PAGE = FIRST_LEVEL_PAGE + LEVEL_COUNT // LEVELS_PER_PAGE - 1
+
+# The words the game puts behind the switch captions and swaps in place with a blind
+# replace over the whole caption: they must stand nowhere else.
+SWITCH_WORDS = {
+    "English": ["ON", "OFF", "WINDOWED", "FULLSCREEN"],
+    "Finnish": ["ON", "EI", "IKKUNA", "KOKORUUTU"],
+}
+
+ENGLISH = {
+    "main": ("MAIN MENU",
+             "WELCOME TO TINDLEWICK!   THE UP AND DOWN ARROWS CHOOSE, ENTER ACCEPTS.   "
+             "NEW HERE? READ HOW TO PLAY FIRST.",
+             ["PLAY", "HOW TO PLAY", "SETTINGS", "QUIT"]),
+    "help": ("HOW TO PLAY",
+             "WALK WITH THE ARROW KEYS AND PUSH WOODEN BLOCKS, BOXES AND BOULDERS.   "
+             "TAKE EVERY KEY TO OPEN THE SPINNING GOAL, THEN STEP IN.   "
+             "YOU CAN FINISH WITHOUT THE COINS, BUT A RECORD NEEDS EVERY COIN.   "
+             "A ROUND SWITCH HOLDS THE GATES OF ITS COLOUR OPEN WHILE SOMETHING RESTS THERE; "
+             "A SQUARE SWITCH CLEARS THEM FOR GOOD.   "
+             "A BOULDER ROLLS UNTIL IT HITS SOMETHING AND SMASHES WOODEN BLOCKS IN ITS WAY.   "
+             "STUCK? PRESS ESC AND RESTART THE LEVEL.",
+             ["ARROWS: WALK AND PUSH", "KEYS OPEN THE GOAL", "RECORDS NEED ALL COINS",
+              "BOULDERS ROLL FAR", "ESC: PAUSE OR RESTART", "F1: WATCH THE RECORD"],
+             "BACK"),
+    "settings": ("SETTINGS",
+                 "ENTER SWITCHES THE MUSIC OR CHANGES BETWEEN A WINDOW AND THE FULL SCREEN.",
+                 ["MUSIC:", "DISPLAY:", "BACK"]),
+    "page_title": "LEVELS {first}-{last}",
+    "page_help": "CHOOSE A LEVEL AND PRESS ENTER.   GREY LEVELS ARE LOCKED UNTIL YOU FINISH "
+                 "THE LEVEL BEFORE THEM.   PRESS F1 TO WATCH THE BEST RUN OF THE CHOSEN LEVEL.",
+    "level": "LEVEL {n}",
+    "more": "MORE LEVELS",
+    "earlier": "EARLIER LEVELS",
+    "to_main": "MAIN MENU",
+    "Hiscore": "BEST RUN (F1 REPLAYS IT)",
+    "fin": ["GOAL! TAKE EVERY COIN NEXT TIME FOR A RECORD.",
+            "EVERY COIN TAKEN, BUT THE RECORD STILL STANDS.",
+            "NEW RECORD! TYPE YOUR NAME AND PRESS ENTER.",
+            "NAME:"],
+}
+
+FINNISH = {
+    "main": ("PÄÄVALIKKO",
+             "TERVETULOA TINDLEWICKIIN!   VALITSE NUOLILLA YLÖS JA ALAS, HYVÄKSY ENTERILLÄ.   "
+             "UUSI PELAAJA? LUE ENSIN PELIOHJEET.",
+             ["PELAA", "PELIOHJEET", "ASETUKSET", "LOPETA"]),
+    "help": ("PELIOHJEET",
+             "KÄVELE NUOLINÄPPÄIMILLÄ JA TYÖNNÄ PUUPALIKOITA, LAATIKOITA JA KIVIÄ.   "
+             "KERÄÄ KAIKKI AVAIMET, NIIN PYÖRIVÄ MAALI AUKEAA, JA ASTU SISÄÄN.   "
+             "RADAN PÄÄSEE LÄPI ILMAN KOLIKOITA, MUTTA ENNÄTYKSEEN TARVITAAN KAIKKI KOLIKOT.   "
+             "PYÖREÄ KYTKIN PITÄÄ SAMANVÄRISET PORTIT AUKI NIIN KAUAN KUIN JOKIN PAINAA SITÄ; "
+             "NELIÖKYTKIN AVAA NE PYSYVÄSTI.   "
+             "KIVI VIERII, KUNNES SE TÖRMÄÄ ESTEESEEN, JA MURSKAA TIELTÄÄN PUUPALIKAT.   "
+             "JUMISSA? PAINA ESC JA ALOITA RATA ALUSTA.",
+             ["NUOLET: KÄVELE JA TYÖNNÄ", "AVAIMET AVAAVAT MAALIN", "ENNÄTYS VAATII KOLIKOT",
+              "KIVET VIERIVÄT KAUAS", "ESC: TAUKO JA VALIKKO", "F1: KATSO ENNÄTYS"],
+             "TAKAISIN"),
+    "settings": ("ASETUKSET",
+                 "ENTER KYTKEE MUSIIKIN PÄÄLLE TAI POIS JA VAIHTAA NÄYTTÖTILAA.",
+                 ["MUSIIKKI:", "NÄYTTÖ:", "TAKAISIN"]),
+    "page_title": "RADAT {first}-{last}",
+    "page_help": "VALITSE RATA JA PAINA ENTERIÄ.   HARMAAT RADAT OVAT VIELÄ LUKOSSA: NE AUKEAVAT "
+                 "YKSI KERRALLAAN, KUN LÄPÄISET EDELLISEN RADAN.   "
+                 "F1 NÄYTTÄÄ VALITUN RADAN PARHAAN SUORITUKSEN.",
+    "level": "RATA {n}",
+    "more": "LISÄÄ RATOJA",
+    "earlier": "EDELLISET RADAT",
+    "to_main": "PÄÄVALIKKO",
+    "Hiscore": "PARAS SUORITUS (F1: UUSINTA)",
+    "fin": ["MAALISSA! ENNÄTYKSEEN TARVITAAN KAIKKI KOLIKOT.",
+            "KAIKKI KOLIKOT KERÄTTY, MUTTA ENNÄTYS PYSYY.",
+            "UUSI ENNÄTYS! KIRJOITA NIMESI JA PAINA ENTERIÄ.",
+            "NIMI:"],
+}
+
+
+def menus(words):
+    """The menu table: (title, help line, [(caption, action), ...]) for menus 0 to 7."""
+    title, help_line, captions = words["main"]
+    table = [(title, help_line, list(zip(captions, ["3", "1", "2", "END"])))]
+    title, help_line, tips, back = words["help"]
+    # The tips are entries so that they stand in the menu band; taking one stays here.
+    table.append((title, help_line, [(tip, "1") for tip in tips] + [(back, "0")]))
+    title, help_line, captions = words["settings"]
+    table.append((title, help_line, list(zip(captions, ["CHANGE_MUS", "CHANGE_DISP", "0"]))))
+    for page in range(FIRST_LEVEL_PAGE, LAST_LEVEL_PAGE + 1):
+        first = (page - FIRST_LEVEL_PAGE) * LEVELS_PER_PAGE + 1
+        entries = [(words["level"].format(n=first + e), "START") for e in range(LEVELS_PER_PAGE)]
+        if page < LAST_LEVEL_PAGE:
+            entries.append((words["more"], str(page + 1)))
+        if page > FIRST_LEVEL_PAGE:
+            entries.append((words["earlier"], str(page - 1)))
+        entries.append((words["to_main"], "0"))
+        title = words["page_title"].format(first=first, last=first + LEVELS_PER_PAGE - 1)
+        table.append((title, words["page_help"], entries))
+    return table
+
+
+def check_language(language, table):
+    """Stops with a message when a text would break the caption switches."""
+    problems = []
+    for m, (title, help_line, entries) in enumerate(table):
+        texts = [("Menu%d" % m, title), ("%d.ltext" % m, help_line)]
+        texts += [("%d.%d" % (m, e), caption) for e, (caption, _) in enumerate(entries)]
+        for key, text in texts:
+            for word in SWITCH_WORDS[language]:
+                if word in text:
+                    problems.append("%s %s holds the switch word %s: %s" % (language, key, word, text))
+        if len(entries) > 12:
+            problems.append("%s menu %d has more than 12 entries" % (language, m))
+    if len(table) > 8:
+        problems.append("%s has more than 8 menus" % language)
+    if problems:
+        sys.exit("\n".join(problems))
+
+
+def language_lines(words, table):
+    lines = ["Number_of_menus = %d" % len(table)]
+    for m, (title, help_line, entries) in enumerate(table):
+        lines += ["", "Menu%d = %s" % (m, title), "%d.c = %d" % (m, len(entries)),
+                  "%d.ltext = %s" % (m, help_line)]
+        for e, (caption, action) in enumerate(entries):
+            lines += ["%d.%d = %s" % (m, e, caption), "%d.%d.action = %s" % (m, e, action)]
+    lines += ["", "Hiscore = %s" % words["Hiscore"], ""]
+    lines += ["fin.%d = %s" % (i, text) for i, text in enumerate(words["fin"])]
+    return lines
+
+
+def settings_lines():
+    lines = ["Graphics_width = 800", "Graphics_height = 600", "Color_depth = 0",
+             "Refresh_rate = 60", "Driver = OpenGL", "Music = 1",
+             "Levels = %d" % (LEVEL_COUNT - 1)]
+    return lines + ["%d = %d" % (n, 1 if n == 0 else 0) for n in range(LEVEL_COUNT)]
+
+
+def hiscore_lines():
+    lines = []
+    for n in range(LEVEL_COUNT):
+        lines += ["%d.player = none" % n, "%d.score = " % n]
+    return lines
+
+
+def report_widths(language, table, words):
+    """Prints the widest caption in the 26-pixel menu font: the menu band is 400 pixels."""
+    try:
+        from PIL import ImageFont
+    except ImportError:
+        return
+    font = ImageFont.truetype("data/Fonts/ame.TTF", 26)
+    captions = [c for _, _, entries in table for c, _ in entries]
+    widest = max(captions, key=font.getlength)
+    print("%s: widest caption %d px: %s" % (language, font.getlength(widest), widest))
+    for i, text in enumerate(words["fin"][:3]):
+        print("%s: fin.%d %d px" % (language, i, font.getlength(text)))
+
+
+def write(path, lines):
+    with open(path, "wb") as out:
+        out.write("".join(line + "\r\n" for line in lines).encode("latin-1"))
+
+
+def main():
+    os.makedirs("data", exist_ok=True)
+    for language, words in (("English", ENGLISH), ("Finnish", FINNISH)):
+        table = menus(words)
+        check_language(language, table)
+        write("data/%s.dat" % language, language_lines(words, table))
+        report_widths(language, table, words)
+    write("data/Settings.ini", settings_lines())
+    write("data/Hiscores.dat", hiscore_lines())
+
+
+if __name__ == "__main__":
+    main()
