@@ -18,6 +18,8 @@ def pattern(height):
     """Soft diamonds with a small sparkle in every other one; it repeats every 60 pixels
     down, so strips stacked 60 pixels apart join without a seam."""
     ys, xs = np.mgrid[0:height, 0:STRIP_W].astype(float)
+    # Start the strip half a diamond down, so that its top and bottom rows are calm ones.
+    ys += 15
     period = 60.0
     u = (xs + ys) / period
     v = (xs - ys) / period
