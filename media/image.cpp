@@ -24,7 +24,7 @@ std::vector<uint8_t> CutCell(const Picture& picture, int left, int top, int widt
     return rgba;
 }
 
-Image MakeImage(const Picture& picture, int cellW, int cellH, int firstCell, int cellCount,
+Image MakeImage(Picture& picture, int cellW, int cellH, int firstCell, int cellCount,
                 int flags)
 {
     auto image = std::make_shared<ImageData>();
@@ -38,8 +38,13 @@ Image MakeImage(const Picture& picture, int cellW, int cellH, int firstCell, int
     for (int frame = 0; frame < cellCount; ++frame) {
         int cell = firstCell + frame;
         ImageCell& out = image->cells[frame];
-        out.rgba = CutCell(picture, cellW * (cell % cellsPerRow), cellH * (cell / cellsPerRow),
-                           cellW, cellH);
+        // A cell that is the whole picture takes its pixels over: large pictures are
+        // loaded without a second copy.
+        if (cellW == picture.width && cellH == picture.height)
+            out.rgba = std::move(picture.rgba);
+        else
+            out.rgba = CutCell(picture, cellW * (cell % cellsPerRow), cellH * (cell / cellsPerRow),
+                               cellW, cellH);
         if (masked)
             MaskPixels(out.rgba.data(), cellW, cellH, image->maskKey);
     }

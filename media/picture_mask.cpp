@@ -15,7 +15,7 @@ bool IsKey(const uint8_t* pixel, MaskKey key)
 void MaskPixels(uint8_t* rgba, int width, int height, MaskKey key)
 {
     // Key pixels are found first: once recoloured they no longer look like the key.
-    std::vector<bool> keyed(static_cast<size_t>(width) * height);
+    std::vector<uint8_t> keyed(static_cast<size_t>(width) * height);
     for (size_t i = 0; i < keyed.size(); ++i)
         keyed[i] = IsKey(rgba + i * 4, key);
 
