@@ -20,13 +20,12 @@ from synth import RATE, bell, lowpass, midi_hz, noise, note_number, pluck, ramp,
 OUT = "data/Sounds"
 
 
-def place(parts, seconds):
-    """Mixes (start time, signal) pairs into one signal of the given length."""
-    out = np.zeros(int(round(seconds * RATE)))
-    for start, signal in parts:
-        i = int(round(start * RATE))
-        n = min(len(signal), len(out) - i)
-        out[i:i + n] += signal[:n]
+def place(parts):
+    """Mixes (start time, signal) pairs into one signal long enough for all of them."""
+    starts = [int(round(start * RATE)) for start, _ in parts]
+    out = np.zeros(max(i + len(signal) for i, (_, signal) in zip(starts, parts)))
+    for i, (_, signal) in zip(starts, parts):
+        out[i:i + len(signal)] += signal
     return out
 
 
@@ -44,21 +43,22 @@ def select():
 def enter():
     a = bell(midi_hz(note_number("A5")), 0.08, tail=0.35)
     e = bell(midi_hz(note_number("E6")), 0.08, tail=0.45)
-    return normalised(place([(0, a), (0.075, e * 0.9)], 0.55), 0.6)
+    return normalised(place([(0, a), (0.075, e * 0.9)]), 0.6)
 
 
 def bye():
     notes = ["G5", "E5", "C5", "G4"]
-    parts = [(0.14 * i, pluck(midi_hz(note_number(n)), 0.12, 0.8, tail=0.55) * (1 - 0.1 * i))
+    # Over before the game closes, 0.8 seconds after it starts the sound.
+    parts = [(0.12 * i, pluck(midi_hz(note_number(n)), 0.12, 0.8, tail=0.3) * (1 - 0.1 * i))
              for i, n in enumerate(notes)]
-    return normalised(place(parts, 1.1), 0.6)
+    return normalised(place(parts), 0.6)
 
 
 def pickie():
     b = bell(midi_hz(note_number("B6")), 0.05, tail=0.2)
     e = bell(midi_hz(note_number("E7")), 0.05, tail=0.3)
     sparkle = np.sin(2 * np.pi * 5274 * times(0.3)) * np.exp(-times(0.3) * 18) * 0.2
-    return normalised(place([(0, b), (0.06, e), (0.06, sparkle)], 0.36), 0.55)
+    return normalised(place([(0, b), (0.06, e), (0.06, sparkle)]), 0.55)
 
 
 def steps():
@@ -84,7 +84,7 @@ def button():
     click = lowpass(noise(0.01, 3), 4000) * np.exp(-times(0.01) * 500)
     clunk = (np.sin(2 * np.pi * 150 * t) + 0.5 * np.sin(2 * np.pi * 233 * t)) * np.exp(-t * 30)
     ring = np.sin(2 * np.pi * 880 * t) * np.exp(-t * 25) * 0.15
-    return normalised(place([(0, click * 1.5), (0.012, clunk + ring)], 0.24), 0.55)
+    return normalised(place([(0, click * 1.5), (0.012, clunk + ring)]), 0.55)
 
 
 def main():

@@ -61,7 +61,10 @@ def bell(freq, seconds, tail=2.5):
     for ratio, amp, decay in [(1.0, 1.0, 1.8), (2.0, 0.32, 3.2), (3.01, 0.12, 5.0), (4.2, 0.06, 7.5)]:
         out += amp * np.sin(2 * np.pi * freq * ratio * t) * np.exp(-t * decay)
     attack = np.minimum(t / 0.003, 1.0)
-    return ramp(out * attack)
+    # Whatever still rings at the end of the tail fades away instead of stopping.
+    total = seconds + tail
+    fade = np.clip((total - t) / (0.4 * total), 0, 1) ** 2
+    return ramp(out * attack * fade)
 
 
 def flute(freq, seconds, tail=0.2):
