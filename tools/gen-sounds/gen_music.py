@@ -149,7 +149,7 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         wav = os.path.join(tmp, "canon.wav")
         write_wav(wav, mixed.T.reshape(-1), channels=2)
-        subprocess.run(["oggenc", "--quiet", "-q", "2", "-o", OUT, wav], check=True)
+        subprocess.run(["oggenc", "--quiet", "-q", "4", "-o", OUT, wav], check=True)
         decoded = os.path.join(tmp, "decoded.wav")
         subprocess.run(["oggdec", "--quiet", "-o", decoded, OUT], check=True)
         import wave
