@@ -66,8 +66,7 @@ void TWisp_System::LoadDevice(const std::string& settingsFile)
     // Nothing can be drawn without a display, so going on would only fail later and
     // further from the cause.
     if (!OpenDisplay(GraphicsWidth, GraphicsHeight, ColorDepth, RefreshRate, 0))
-        LogFatal("Failed to open display of " + IntToText(GraphicsWidth) + " x " +
-                 IntToText(GraphicsHeight) + " with color depth " + IntToText(ColorDepth));
+        LogFatal("Failed to open display from: " + settingsFile + ": " + DisplayError());
     SeedRandom(static_cast<int>(ClockMs()));
     // A new display starts with the drawing defaults: magenta must be made transparent and
     // alpha blending switched on again for everything loaded and drawn from now on.
