@@ -1,6 +1,7 @@
 // A stand-in for the game: opens the game's window and draws a moving test scene through
 // the display layer until Escape, a close request or the --frames limit.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -60,14 +61,16 @@ int main(int argc, char** argv)
         std::fputs(UsageText, stdout);
         return 0;
     }
-    if (std::string error = EnterDataFolder(options.data); !error.empty())
-        RaiseError(error);
+    // The script and the screenshots are named relative to the folder the game was started
+    // from, before it enters its data folder.
     if (!options.script.empty()) {
         if (std::string error = LoadInputScript(options.script); !error.empty())
             RaiseError(error);
     }
     for (const Screenshot& shot : options.screenshots)
-        RequestScreenshot(shot.frame, shot.file);
+        RequestScreenshot(shot.frame, std::filesystem::absolute(shot.file).string());
+    if (std::string error = EnterDataFolder(options.data); !error.empty())
+        RaiseError(error);
 
     SetWindowTitle("Tindlewick");
     if (!OpenDisplay(800, 600, 0, 60, 2))

@@ -27,6 +27,7 @@ struct OpenWindow {
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
     Display display;
+    SDL_DisplayMode screenMode{};  // full screen: the mode the screen was switched to
     FramePacer pacer;
     int swapInterval = -1;  // as last given to SDL; -1 before the first flip
 };
@@ -93,8 +94,10 @@ bool SwitchToFullScreen(SDL_Window* window, int width, int height, int depth, in
         SDL_DisplayMode mode;
         if (FindScreenMode(screen, width, height, depth, rate, mode) &&
             SDL_SetWindowDisplayMode(window, &mode) == 0 &&
-            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0)
+            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0) {
+            Open.screenMode = mode;
             return true;
+        }
         if (rate == 0)
             break;
     }
@@ -302,17 +305,29 @@ void RequestScreenshot(int presentNumber, const std::string& path)
     Screenshots.emplace_back(presentNumber, path);
 }
 
+namespace {
+
+bool ScreenIsInMode(const SDL_DisplayMode& mode)
+{
+    SDL_DisplayMode current;
+    return SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(Open.window), &current) == 0 &&
+           current.w == mode.w && current.h == mode.h;
+}
+
+}  // namespace
+
 void DisplayFocusChanged(bool gained)
 {
-    if (!gained || !Open.window || Open.display.depth == 0)
+    // While a full screen is away SDL minimises it and gives the desktop its mode back; a
+    // minimised window takes its mode again as it is restored.
+    if (!gained || !Open.window || Open.display.depth == 0 ||
+        (SDL_GetWindowFlags(Open.window) & SDL_WINDOW_MINIMIZED))
         return;
-    // SDL sets the full-screen mode again as the window comes back; if the screen did not
-    // take it, the game cannot go on drawing at its size.
-    SDL_DisplayMode current;
-    const int screen = SDL_GetWindowDisplayIndex(Open.window);
-    if (SDL_GetCurrentDisplayMode(screen, &current) == 0 &&
-        (current.w != Open.display.width || current.h != Open.display.height))
+    if (ScreenIsInMode(Open.screenMode))
+        return;
+    SDL_SetWindowDisplayMode(Open.window, &Open.screenMode);
+    if (!ScreenIsInMode(Open.screenMode))
         RaiseError("The screen could not be switched back to " +
                    std::to_string(Open.display.width) + " x " +
-                   std::to_string(Open.display.height) + " after the game regained the focus.");
+                   std::to_string(Open.display.height) + " when the game regained the focus.");
 }
