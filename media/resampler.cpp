@@ -16,6 +16,9 @@ constexpr double Passband = 0.92;
 constexpr int TableSteps = 128;
 // Input frames fetched from the source at once.
 constexpr int PullFrames = 1024;
+// Rates the game meets step in at most a few hundred fractions (44.1 to 48 kHz: 160); a
+// loop fitted to whole frames may need thousands.
+constexpr int64_t MostBankFractions = 1024;
 
 double BesselI0(double x)
 {
@@ -55,7 +58,14 @@ Resampler::Resampler(int64_t inFrames, int64_t outFrames)
         kernel_[i] = static_cast<float>(cutoff * Sinc(cutoff * t) * window);
     }
 
-    input_.assign(static_cast<size_t>(2 * halfTaps_ + PullFrames) * 2, 0.0f);
+    const auto taps = static_cast<size_t>(2 * halfTaps_);
+    weights_.resize(taps);
+    if (denominator_ <= MostBankFractions) {
+        bank_.resize(taps * static_cast<size_t>(denominator_));
+        for (int64_t fraction = 0; fraction < denominator_; ++fraction)
+            ComputeWeights(fraction, bank_.data() + fraction * static_cast<int64_t>(taps));
+    }
+    input_.assign((taps + PullFrames) * 2, 0.0f);
     first_ = -halfTaps_;
     count_ = halfTaps_;
 }
@@ -110,19 +120,32 @@ void Resampler::FillInput(const Pull& pull)
     count_ += got;
 }
 
-void Resampler::Produce(float* out) const
+// The weights of input frames position_ - halfTaps_ + 1 to position_ + halfTaps_ for an
+// output frame `fraction` / denominator_ past position_.
+void Resampler::ComputeWeights(int64_t fraction, float* weights) const
 {
-    const double offset = static_cast<double>(fraction_) / denominator_;
+    const double offset = static_cast<double>(fraction) / denominator_;
+    for (int tap = 0; tap < 2 * halfTaps_; ++tap) {
+        const double distance = std::abs(tap - (halfTaps_ - 1) - offset) * TableSteps;
+        const auto index = static_cast<size_t>(distance);
+        const auto blend = static_cast<float>(distance - static_cast<double>(index));
+        weights[tap] = kernel_[index] + (kernel_[index + 1] - kernel_[index]) * blend;
+    }
+}
+
+void Resampler::Produce(float* out)
+{
+    const float* weights = weights_.data();
+    if (bank_.empty())
+        ComputeWeights(fraction_, weights_.data());
+    else
+        weights = bank_.data() + fraction_ * 2 * halfTaps_;
+    const float* frames = input_.data() + (position_ - halfTaps_ + 1 - first_) * 2;
     float left = 0;
     float right = 0;
-    for (int64_t frame = position_ - halfTaps_ + 1; frame <= position_ + halfTaps_; ++frame) {
-        const double distance = std::abs(static_cast<double>(frame - position_) - offset) * TableSteps;
-        const auto index = static_cast<size_t>(distance);
-        const float blend = static_cast<float>(distance - static_cast<double>(index));
-        const float weight = kernel_[index] + (kernel_[index + 1] - kernel_[index]) * blend;
-        const float* sample = input_.data() + (frame - first_) * 2;
-        left += sample[0] * weight;
-        right += sample[1] * weight;
+    for (int tap = 0; tap < 2 * halfTaps_; ++tap) {
+        left += frames[tap * 2] * weights[tap];
+        right += frames[tap * 2 + 1] * weights[tap];
     }
     out[0] = left;
     out[1] = right;

@@ -28,13 +28,18 @@ public:
 
 private:
     void FillInput(const Pull& pull);
-    void Produce(float* out) const;
+    void ComputeWeights(int64_t fraction, float* weights) const;
+    void Produce(float* out);
 
     int64_t step_;       // whole input frames advanced per output frame
     int64_t stepFraction_;
     int64_t denominator_;
     int halfTaps_;       // input frames the filter reaches on each side
     std::vector<float> kernel_;  // one side of the filter, TableSteps entries per input frame
+    // The weights of every input frame the filter reaches, for each fraction an output frame
+    // may fall at, when there are few enough; otherwise they are worked out for each frame.
+    std::vector<float> bank_;
+    std::vector<float> weights_;
 
     std::vector<float> input_;   // stereo frames, first_ is the index of the first one
     int64_t first_;
