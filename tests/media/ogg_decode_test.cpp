@@ -51,17 +51,6 @@ TEST(OggDecode, DecodesTheWaveformItWasEncodedFromChannelByChannel)
     EXPECT_LT(worstRight, 0.03);
 }
 
-TEST(OggDecode, RewindGoesBackToExactlyTheFirstFrame)
-{
-    std::unique_ptr<OggDecoder> decoder = Open(StereoFile());
-    ASSERT_TRUE(decoder);
-    std::vector<float> first(2000), again(2000);
-    ASSERT_EQ(decoder->Read(first.data(), 1000), 1000);
-    ASSERT_TRUE(decoder->Rewind());
-    ASSERT_EQ(decoder->Read(again.data(), 1000), 1000);
-    EXPECT_EQ(first, again);
-}
-
 TEST(OggDecode, AFileCutShortAnywhereIsRefused)
 {
     // Noise takes several pages, so that a cut can leave whole pages of sound behind.
