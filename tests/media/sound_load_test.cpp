@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "media/mixer.h"
+#include "media/ogg_decode.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -129,4 +131,20 @@ TEST(SoundLoad, ALongOggIsDecodedAsItPlaysAndItsLoopJoinsWithoutAClick)
     const double usual = LargestStep(played, 44100, 88200);
     EXPECT_NEAR(usual, 0.5 * 2 * M_PI * 441 / MixerRate, 0.01);
     EXPECT_LT(LargestStep(played, wrap - 2000, wrap + 2000), usual * 1.5);
+}
+
+TEST(SoundLoad, TheGamesOwnSoundsLoadAndItsMusicLoopsWithoutAClick)
+{
+    const std::string folder = std::string(TINDLEWICK_DATA_DIR) + "/Sounds/";
+    for (const char* effect : {"Select", "Enter", "Bye", "Pickie", "Steps", "Pushy", "Button"})
+        EXPECT_TRUE(Load(ReadFileBytes(folder + effect + ".wav"))) << effect;
+
+    const auto bytes = std::make_shared<const std::string>(ReadFileBytes(folder + "Music(Canon).ogg"));
+    const Sound music = LoadSoundBytes(bytes, MixerRate, true);
+    ASSERT_TRUE(music);
+    ASSERT_TRUE(music->openStream);
+    std::unique_ptr<OggDecoder> decoder = OggDecoder::Open(bytes);
+    const auto wrap = static_cast<int>(decoder->Frames());
+    const std::vector<double> played = Play(music, wrap + 4410, music->openStream());
+    EXPECT_LT(LargestStep(played, wrap - 100, wrap + 100), LargestStep(played, wrap - MixerRate, wrap - 100));
 }
