@@ -54,15 +54,6 @@ TEST(FramePacing, SixtyHertzSpreadsASecondOverSixtyFramesWithoutDrift)
     }
 }
 
-TEST(FramePacing, RatesThatDivideASecondEvenlyKeepOnePeriod)
-{
-    FakeClock clock;
-    FramePacer pacer;
-    StartPacing(pacer, 50, clock.now);
-    for (int length : FrameLengths(pacer, clock, 100))
-        EXPECT_EQ(length, 20);
-}
-
 TEST(FramePacing, ALateFrameIsNotMadeUpAfterwards)
 {
     FakeClock clock;
