@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "media/sound.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -71,6 +72,14 @@ TEST(DataSounds, MusicIsOggVorbisUnderTwoMegabytes)
     EXPECT_EQ(music.substr(0, 4), "OggS");
     EXPECT_NE(music.find("\x01vorbis"), std::string::npos);
     EXPECT_LT(music.size(), 2u * 1024 * 1024);
+}
+
+TEST(DataSounds, EverySoundLoadsAsTheGameLoadsIt)
+{
+    WorkingDir data(TINDLEWICK_DATA_DIR);
+    for (const char* name : Effects)
+        EXPECT_TRUE(LoadSoundFile(std::string("Sounds/") + name + ".wav", 0)) << name;
+    EXPECT_TRUE(LoadSoundFile("Sounds/Music(Canon).ogg", SoundLoops));
 }
 
 }  // namespace
