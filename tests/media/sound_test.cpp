@@ -90,7 +90,7 @@ TEST_F(SoundTest, TwoStartsOfOneSoundPlayOnTwoChannelsThatFreeThemselvesAtTheEnd
     EXPECT_EQ(MixingChannelCount(), 0);
 
     // The ended channel can play again.
-    StartSound(sound, held);
+    PrepareSound(sound, held);
     EXPECT_TRUE(InspectChannel(held).mixing);
 }
 
@@ -119,8 +119,9 @@ TEST_F(SoundTest, WithoutAnAudioDeviceASilentOneTakesItsPlaceAndEverythingStillW
     driver ? setenv("SDL_AUDIODRIVER", saved.c_str(), 1) : unsetenv("SDL_AUDIODRIVER");
 
     EXPECT_TRUE(device.substitute);
-    const Channel channel = StartSound(Tone(0.05, 0));
+    const Channel channel = PrepareSound(Tone(0.05, 0));
     EXPECT_TRUE(InspectChannel(channel).mixing);
+    ContinueChannel(channel);
     EXPECT_TRUE(Eventually([&] { return !InspectChannel(channel).mixing; }));
 }
 
