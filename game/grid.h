@@ -6,6 +6,8 @@
 constexpr int CellSize = 32;
 constexpr int MapOffsetX = 50;  // pixel x of column 0
 constexpr int MapOffsetY = 25;  // pixel y of row 0
+// Objects drawn rotated or scaled are drawn at their centre, this far from the cell's corner.
+constexpr int HalfCell = CellSize / 2;
 constexpr float MoveSpeed = 2.0f;  // pixels a frame of a stepping or rolling object
 
 constexpr unsigned short MapWidth = 23;
