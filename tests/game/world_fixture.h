@@ -1,0 +1,175 @@
+// A fixture for rule tests: levels drawn in the test, loaded with the real loader and run
+// frame by frame through the real rules, with keys held, sounds and the finish sequence
+// recorded instead of played.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "framework/particles.h"
+#include "game/game_state.h"
+#include "game/items.h"
+#include "game/level_loader.h"
+#include "game/player.h"
+#include "game/world_assets.h"
+#include "game/world_frame.h"
+#include "media/input.h"
+#include "media/program.h"
+#include "tests/support/level_builder.h"
+#include "tests/support/temp_dir.h"
+
+inline std::set<int> HeldKeyCodes;
+inline std::vector<std::string> SoundsStarted;
+
+inline int HeldInTest(int keyCode)
+{
+    return HeldKeyCodes.count(keyCode) ? 1 : 0;
+}
+
+inline void ThrowFatal(const std::string& message)
+{
+    throw std::runtime_error(message);
+}
+
+// Distinct stand-ins for the four sounds, only ever compared, never played.
+inline Sound FakeSound(int tag)
+{
+    static char tags[4];
+    return Sound(Sound(), reinterpret_cast<SoundData*>(&tags[tag]));
+}
+
+inline void RecordSound(const Sound& sound)
+{
+    const char* names[4] = {"button", "pickie", "steps", "pushy"};
+    for (int tag = 0; tag < 4; ++tag) {
+        if (sound == FakeSound(tag))
+            SoundsStarted.push_back(names[tag]);
+    }
+}
+
+inline float CellX(int column)
+{
+    return static_cast<float>(MapOffsetX + CellSize * column);
+}
+
+inline float CellY(int row)
+{
+    return static_cast<float>(MapOffsetY + CellSize * row);
+}
+
+class WorldTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UsePicturelessEmitters();
+        SndButton = FakeSound(0);
+        SndPickie = FakeSound(1);
+        SndSteps = FakeSound(2);
+        SndPushy = FakeSound(3);
+        StartEffect = RecordSound;
+        PlayerKeyIsHeld = HeldInTest;
+        SetFatalErrorHandler(ThrowFatal);
+        FinishSequence = [this] {
+            finishes.push_back(frame);
+            movesAtFinish = MoveCount;
+            recordAtFinish = ReplayString;
+            coinsAtFinish = CoinsTaken;
+            GameState = StateLeaveLevel;
+            Player->Reset();
+        };
+        HeldKeyCodes.clear();
+        SoundsStarted.clear();
+        GameState = StatePlay;
+    }
+
+    void TearDown() override
+    {
+        Player->Reset();
+        ClearEmitters(nullptr);
+        TGameObject::ClearAll();
+        FinishSequence = nullptr;
+        SetFatalErrorHandler(nullptr);
+    }
+
+    // Loads the level drawn in `rows` the way the game starts one: the player reset first.
+    void Load(const std::vector<std::string>& rows, const std::vector<std::string>& legend = {})
+    {
+        const std::string path = folder.File("level.lev");
+        WriteLevel(path, rows, legend);
+        Player->Reset();
+        Map::Load(path);
+        frame = 0;
+    }
+
+    void Run(int frames)
+    {
+        for (int i = 0; i < frames; ++i) {
+            ++frame;
+            UpdateWorld();
+        }
+    }
+
+    // One replay frame: the next letter for the player, then the world.
+    void Replay(int frames)
+    {
+        for (int i = 0; i < frames; ++i) {
+            Player->TryMove(Player->NextReplayLetter());
+            Run(1);
+        }
+    }
+
+    void Hold(std::set<int> keys) { HeldKeyCodes = std::move(keys); }
+
+    // The object of `kind` resting on a cell; Null when there is none.
+    template <class T = TGameObject>
+    std::shared_ptr<T> At(int column, int row, ObjectKind kind)
+    {
+        for (const GameObject& object : LevelObjects) {
+            if (object->Kind == kind && object->X == CellX(column) && object->Y == CellY(row))
+                return std::dynamic_pointer_cast<T>(object);
+        }
+        return nullptr;
+    }
+
+    template <class T = TGameObject>
+    std::shared_ptr<T> First(ObjectKind kind)
+    {
+        for (const GameObject& object : LevelObjects) {
+            if (object->Kind == kind)
+                return std::dynamic_pointer_cast<T>(object);
+        }
+        return nullptr;
+    }
+
+    int CountOf(ObjectKind kind)
+    {
+        int count = 0;
+        for (const GameObject& object : LevelObjects)
+            count += object->Kind == kind ? 1 : 0;
+        return count;
+    }
+
+    bool PlayerAt(int column, int row) const
+    {
+        return Player->X == CellX(column) && Player->Y == CellY(row) && Player->Moving == 0;
+    }
+
+    int LiveParticles()
+    {
+        int count = 0;
+        for (const Emitter& emitter : Emitters)
+            count += ListCount(emitter->Particles);
+        return count;
+    }
+
+    TempDir folder;
+    int frame = 0;
+    std::vector<int> finishes;
+    int movesAtFinish = -1;
+    std::string recordAtFinish;
+    int coinsAtFinish = -1;
+};
