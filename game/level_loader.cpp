@@ -36,17 +36,21 @@ Layer ReadLayer(const FileStream& file)
 }
 
 // Every check is made before the first object is created, so a damaged file leaves no half
-// level behind.
+// level behind. The sum is made in 64 bits: any title length is refused before a byte of
+// the title is read.
 void CheckSize(const std::string& path, int64_t size, int titleLength)
 {
-    if (size < LevelFileBaseSize) {
-        RaiseError("Level file " + path + " is truncated: it holds " + std::to_string(size) +
-                   " bytes, a level needs at least " + IntToText(LevelFileBaseSize));
+    const int64_t titleBytes = titleLength > 0 ? 4 * static_cast<int64_t>(titleLength) : 0;
+    const int64_t needed = LevelFileBaseSize + titleBytes;
+    if (size >= needed)
+        return;
+    std::string message = "Level file " + path + " is truncated: it holds " + std::to_string(size) +
+                          " bytes where " + std::to_string(needed) + " are needed";
+    if (titleBytes > 0) {
+        message += " (" + IntToText(LevelFileBaseSize) + " and 4 for each of its " +
+                   IntToText(titleLength) + " title characters)";
     }
-    if (titleLength > 0 && (size - LevelFileBaseSize) / 4 < titleLength) {
-        RaiseError("Level file " + path + " is truncated: its title of " + IntToText(titleLength) +
-                   " characters does not fit in its " + std::to_string(size) + " bytes");
-    }
+    RaiseError(message);
 }
 
 void CheckGround(const std::string& path, const Layer& ground)
@@ -130,7 +134,7 @@ void Map::Load(const std::string& path)
     if (!file)
         RaiseError("Failed to open map file from: " + path);
     const int64_t size = StreamSize(file);
-    const int titleLength = StreamReadInt32(file);
+    const int titleLength = size >= 4 ? StreamReadInt32(file) : 0;
     CheckSize(path, size, titleLength);
     for (int i = 0; i < titleLength; ++i)
         LevelTitle += TitleCharacter(StreamReadInt32(file));
