@@ -46,6 +46,12 @@ void TGameObject::Reset()
     Facing = 0;
 }
 
+void TGameObject::StartStep(int direction)
+{
+    Facing = static_cast<uint16_t>(direction);
+    Moving = 1;
+}
+
 void TGameObject::UpdateAll()
 {
     for (const GameObject& member : LevelObjects)
@@ -71,39 +77,22 @@ void TPushy::TryMove(const std::string& letter)
     const int direction = DirectionOfLetter(letter);
     if (direction < 0)
         return;
-    if (CanMove(direction, X, Y, 0) != 0) {
-        Facing = static_cast<uint16_t>(direction);
-        Moving = 1;
-    }
+    if (CanMove(direction, X, Y, 0) != 0)
+        StartStep(direction);
 }
 
 void TPushy::AdvanceStep()
 {
     if (Moving != 1)
         return;
+    // Any other facing does nothing this frame.
+    if (Facing > DirLeft)
+        return;
+    Offset(Facing, MoveSpeed, X, Y);
     // The arrival test looks only at the coordinate just changed, measured from the lattice
     // origin and truncated toward zero: 16 frames of 2 pixels land exactly on the next point.
-    int travelled;
-    switch (Facing) {
-    case DirUp:
-        Y -= MoveSpeed;
-        travelled = TruncToInt(Y - MapOffsetY);
-        break;
-    case DirRight:
-        X += MoveSpeed;
-        travelled = TruncToInt(X - MapOffsetX);
-        break;
-    case DirDown:
-        Y += MoveSpeed;
-        travelled = TruncToInt(Y - MapOffsetY);
-        break;
-    case DirLeft:
-        X -= MoveSpeed;
-        travelled = TruncToInt(X - MapOffsetX);
-        break;
-    default:
-        return;
-    }
+    const bool vertical = Facing == DirUp || Facing == DirDown;
+    const int travelled = vertical ? TruncToInt(Y - MapOffsetY) : TruncToInt(X - MapOffsetX);
     if (travelled % CellSize == 0)
         Moving = 0;
 }

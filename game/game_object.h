@@ -49,6 +49,8 @@ public:
     // Takes the first entry that is this object out of LevelObjects (if any), then runs OnRemove.
     void Remove();
     void Reset();
+    // Facing = direction, Moving = 1: the object steps (or rolls) from its next update on.
+    void StartStep(int direction);
 
     // The list-wide walks, first to last.
     static void UpdateAll();

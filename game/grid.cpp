@@ -24,15 +24,20 @@ int DirectionOfLetter(const std::string& letter)
     return -1;
 }
 
+void Offset(int direction, float distance, float& x, float& y)
+{
+    switch (direction) {
+    case DirUp: y -= distance; break;
+    case DirRight: x += distance; break;
+    case DirDown: y += distance; break;
+    case DirLeft: x -= distance; break;
+    default: break;
+    }
+}
+
 void StepTarget(int direction, float x, float y, float& tx, float& ty)
 {
     tx = x;
     ty = y;
-    switch (direction) {
-    case DirUp: ty -= CellSize; break;
-    case DirRight: tx += CellSize; break;
-    case DirDown: ty += CellSize; break;
-    case DirLeft: tx -= CellSize; break;
-    default: break;
-    }
+    Offset(direction, CellSize, tx, ty);
 }

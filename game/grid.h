@@ -20,5 +20,7 @@ enum Direction { DirUp = 0, DirRight = 1, DirDown = 2, DirLeft = 3 };
 std::string DirectionLetter(int direction);
 // 0 to 3 for "W", "D", "S", "A" (exact, case-sensitive); -1 for any other text.
 int DirectionOfLetter(const std::string& letter);
+// Moves (x, y) by `distance` pixels in a direction; a code outside 0..3 moves nothing.
+void Offset(int direction, float distance, float& x, float& y);
 // The top-left pixel of the cell one step from (x, y); (x, y) itself for a code outside 0..3.
 void StepTarget(int direction, float x, float y, float& tx, float& ty);

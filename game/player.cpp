@@ -31,8 +31,7 @@ bool Push(TGameObject& block, int allowed, int direction)
 {
     if (allowed == 0)
         return false;
-    block.Facing = static_cast<uint16_t>(direction);
-    block.Moving = 1;
+    block.StartStep(direction);
     return true;
 }
 
@@ -117,8 +116,7 @@ void TPlayer::TryMove(const std::string& letter)
     const int direction = DirectionOfLetter(letter);
     if (direction < 0 || CanMove(direction, X, Y, 0) == 0)
         return;
-    Facing = static_cast<uint16_t>(direction);
-    Moving = 1;
+    StartStep(direction);
     MoveCount += 1;
     ReplayString += letter;
 }
@@ -165,8 +163,7 @@ void TPlayer::Update()
         IdleCounter += 1;
         const int direction = HeldDirection();
         if (direction >= 0 && CanMove(direction, X, Y, 0) != 0) {
-            Facing = static_cast<uint16_t>(direction);
-            Moving = 1;
+            StartStep(direction);
             MoveCount += 1;
             ReplayString += DirectionLetter(direction);
             StartEffect(SndSteps);

@@ -4,16 +4,6 @@
 #include "game/world_assets.h"
 #include "media/display.h"
 
-namespace {
-
-void SetMoving(TGameObject& block, int direction)
-{
-    block.Facing = static_cast<uint16_t>(direction);
-    block.Moving = 1;
-}
-
-}  // namespace
-
 // A row of wooden blocks moves as a whole when the cell beyond the last one is free: the rule
 // recurses along the row and sets the blocks moving from the far end back to the pusher.
 int TWoody::Rule(int direction, float x, float y, int)
@@ -27,7 +17,7 @@ int TWoody::Rule(int direction, float x, float y, int)
         case ObjectKind::Woody:
             if (TWoody::Rule(direction, tx, ty, 0) == 0)
                 return false;
-            SetMoving(member, direction);
+            member.StartStep(direction);
             return true;
         case ObjectKind::ButtyStatic:
         case ObjectKind::ButtyActive:
@@ -178,11 +168,5 @@ void TBoulder::Update()
         Moving = 0;
         return;
     }
-    switch (Facing) {
-    case DirUp: Y -= MoveSpeed; break;
-    case DirRight: X += MoveSpeed; break;
-    case DirDown: Y += MoveSpeed; break;
-    case DirLeft: X -= MoveSpeed; break;
-    default: break;
-    }
+    Offset(Facing, MoveSpeed, X, Y);
 }
