@@ -41,18 +41,6 @@ TEST_F(GameObjects, SpawnAppendsRemoveAndClearAllRunTheHooks)
     EXPECT_EQ(log.size(), 5u);
 }
 
-TEST_F(GameObjects, ClearAllEmptiesALevelRunningEveryHook)
-{
-    Load({"#@$k*", "xwoa1A"});
-    Hold({KeyRight});
-    Run(1);
-    ASSERT_EQ(CoinsTaken, 1);
-    TGameObject::ClearAll();
-    EXPECT_EQ(LevelObjects.Count(), 0);
-    EXPECT_EQ(CoinsTaken, 0);
-    EXPECT_EQ(MoveCount, 0);
-}
-
 TEST_F(GameObjects, AResetObjectStandsOffTheLatticeAndIsFoundByNoScan)
 {
     Load({"#.@"});
