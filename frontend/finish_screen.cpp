@@ -1,0 +1,91 @@
+#include "frontend/finish_screen.h"
+
+#include <string>
+
+#include "frontend/close_request.h"
+#include "frontend/game_assets.h"
+#include "frontend/hiscores.h"
+#include "frontend/language.h"
+#include "frontend/level_unlocks.h"
+#include "frontend/menu_tables.h"
+#include "frontend/menus.h"
+#include "frontend/name_entry.h"
+#include "frontend/screen_text.h"
+#include "framework/particles.h"
+#include "framework/settings.h"
+#include "game/game_state.h"
+#include "game/level_loader.h"
+#include "game/player.h"
+#include "media/display.h"
+#include "media/font.h"
+#include "media/input.h"
+#include "media/text.h"
+
+namespace {
+
+constexpr int MaxNameLength = 10;
+
+struct Outcome {
+    std::string line1;
+    std::string line2;  // only for a new record, followed by the name
+};
+
+Outcome ReadOutcome(int newRecord)
+{
+    SetSettingsFile(Language + ".dat");
+    auto message = [](const char* key) { return UpperText(ReadSettingStr(key)); };
+    if (CoinsInLevel > CoinsTaken)
+        return {message("fin.0"), ""};
+    if (newRecord != 0)
+        return {message("fin.2"), message("fin.3")};
+    return {message("fin.1"), ""};
+}
+
+// The screen stays until Enter, or else Escape, is hit; a name typed shows a frame later.
+// Returns false when the window asked to close.
+bool ShowOutcome(const Outcome& outcome, int newRecord, std::string& name)
+{
+    while (KeyPressCount(KeyEnter) == 0 && KeyPressCount(KeyEscape) == 0) {
+        if (WindowAskedToClose())
+            return false;
+        SetDrawColor(20, 152, 200);
+        DrawBackgroundStrips(0);
+        SetDrawColor(255, 255, 255);
+        TMenu::DrawShadowText(outcome.line1, 50, 50);
+        if (newRecord != 0) {
+            TMenu::DrawShadowText(outcome.line2, 150, 150);
+            TMenu::DrawShadowText(name, 150 + TextWidthOf(outcome.line2 + " "), 150);
+            name = NameEntry(name, MaxNameLength);
+        }
+        PresentFrame(-1);
+    }
+    return true;
+}
+
+}  // namespace
+
+void RunFinishSequence()
+{
+    ClearFrame();
+    ClearEmitters(nullptr);
+    // The music was halted while the level was played.
+    if (MusicOn != 0)
+        ContinueChannel(MusicChannel);
+    SetDrawColor(255, 255, 255);
+    // The level menu comes back with the next level highlighted.
+    MenuChoice += 1;
+
+    std::string name;
+    SetSettingsFile("Hiscores.dat");
+    const int newRecord = DecideRecord();
+    const Outcome outcome = ReadOutcome(newRecord);
+    const bool closing = !ShowOutcome(outcome, newRecord, name);
+
+    // Written even when the window is closing: the level was finished.
+    SetSettingsFile("Settings.ini");
+    UnlockLevelAfter(CurrentLevel);
+    Player->Reset();
+    GameState = closing ? StateQuit : StateLeaveLevel;
+    ReadLevelFlags();
+    StoreRecord(newRecord, name);
+}

@@ -1,0 +1,126 @@
+#include "frontend/game_session.h"
+
+#include <string>
+
+#include "frontend/game_assets.h"
+#include "frontend/language.h"
+#include "frontend/menus.h"
+#include "frontend/screen_text.h"
+#include "framework/camera.h"
+#include "framework/particles.h"
+#include "game/game_object.h"
+#include "game/game_state.h"
+#include "game/level_loader.h"
+#include "game/player.h"
+#include "game/world_assets.h"
+#include "game/world_frame.h"
+#include "media/display.h"
+#include "media/font.h"
+#include "media/input.h"
+#include "media/text.h"
+
+int Paused = 0;
+int PauseChoice = 0;
+
+namespace {
+
+constexpr int PauseEntries = 3;
+constexpr int BarTop = 570;
+constexpr int BarTextY = 575;
+
+void DrawStatusBar()
+{
+    SetDrawColor(0, 0, 0);
+    SetDrawAlpha(0.3f);
+    FillRect(0, BarTop, 800, 600 - BarTop);
+    SetDrawAlpha(1);
+    SetDrawColor(255, 255, 255);
+    DrawSegment(0, BarTop, 800, BarTop, 1);
+    DrawImageFrame(KeyImage, 155, BarTop, 0);
+    // The coin's handle is its centre.
+    DrawImageFrame(CoinImage, 370, 585, 0);
+    const LanguageTexts& texts = Texts();
+    DrawString(texts.moves + IntToText(MoveCount), static_cast<float>(texts.movesX), BarTextY);
+    DrawString(IntToText(KeysTaken) + " / " + IntToText(KeysInLevel), 205, BarTextY);
+    DrawString(IntToText(CoinsTaken) + " / " + IntToText(CoinsInLevel), 395, BarTextY);
+}
+
+// Loading the level again spawns the player anew, which starts the counters and the move
+// record over; a replay starts again from its first letter.
+void RestartLevel()
+{
+    Player->Reset();
+    ClearEmitters(nullptr);
+    TGameObject::ClearAll();
+    Map::Load("Levels/" + IntToText(CurrentLevel) + ".lev");
+    Paused = 0;
+}
+
+void ChoosePauseEntry()
+{
+    if (KeyPressCount(KeyDown) != 0)
+        PauseChoice = (PauseChoice + 1) % PauseEntries;
+    else if (KeyPressCount(KeyUp) != 0)
+        PauseChoice = (PauseChoice + PauseEntries - 1) % PauseEntries;
+}
+
+void DrawPauseMenu()
+{
+    SetDrawColor(0, 0, 0);
+    SetDrawAlpha(0.6f);
+    FillRect(0, 0, 800, 600);
+    SetDrawAlpha(1);
+    SetDrawColor(255, 255, 255);
+    const LanguageTexts& texts = Texts();
+    ChoosePauseEntry();
+    DrawCentredShadowText(texts.pauseTitle, 120);
+    for (int i = 0; i < PauseEntries; ++i) {
+        if (i == PauseChoice)
+            SetDrawColor(25, 100, 175);
+        else
+            SetDrawColor(255, 255, 255);
+        DrawCentredShadowText(texts.pauseEntries[i], 150 + 30 * i);
+    }
+    SetDrawColor(255, 255, 255);
+}
+
+void TakePauseEntry()
+{
+    switch (PauseChoice) {
+    case 0: Paused = 0; break;
+    case 1: RestartLevel(); break;
+    // The main loop tidies up and returns to the menu in its next frame.
+    default: GameState = StateLeaveLevel; break;
+    }
+}
+
+}  // namespace
+
+void TGame::Frame()
+{
+    if (GameState != StatePlay && GameState != StateReplay)
+        return;
+    // The play screen is tinted green where the menus are blue.
+    SetDrawColor(15, 100, 15);
+    DrawBackgroundStrips(0);
+    SetDrawColor(255, 255, 255);
+    if (KeyPressCount(KeyEscape) != 0) {
+        ResetKeyboard();
+        Paused = Paused == 0 ? 1 : 0;
+        PauseChoice = 0;
+    }
+    // Opens the goal once every key is taken, then moves everything: the player last, whose
+    // step onto the open goal runs the whole finish sequence before this returns.
+    if (Paused == 0)
+        UpdateWorld();
+    TGameObject::DrawAll();
+    DrawEmittersAtCamera();
+    DrawStatusBar();
+    if (GameState == StateReplay)
+        DrawCentredShadowText(Texts().replayCaption, 310);
+    if (Paused == 0)
+        return;
+    DrawPauseMenu();
+    if (KeyPressCount(KeyEnter) != 0)
+        TakePauseEntry();
+}

@@ -1,0 +1,13 @@
+// The play screen: one frame of a level being played or replayed, with the status bar, the
+// replay caption and the pause menu (resume, restart, leave).
+#pragma once
+
+// Both are cleared when a level is left. While paused nothing moves; the level is still
+// drawn, frozen under the pause menu.
+extern int Paused;
+extern int PauseChoice;  // 0 resume, 1 restart, 2 leave
+
+namespace TGame {
+// Does nothing unless the game state is play or replay.
+void Frame();
+}  // namespace TGame

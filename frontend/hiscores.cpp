@@ -1,0 +1,67 @@
+#include "frontend/hiscores.h"
+
+#include "frontend/menus.h"
+#include "framework/settings.h"
+#include "game/game_state.h"
+#include "game/level_loader.h"
+#include "game/player.h"
+#include "media/text.h"
+
+std::array<std::array<std::string, 2>, LevelSlots> LevelHiscore;
+
+namespace {
+
+std::string PlayerKey(int level)
+{
+    return IntToText(level) + ".player";
+}
+
+std::string ScoreKey(int level)
+{
+    return IntToText(level) + ".score";
+}
+
+}  // namespace
+
+int DecideRecord()
+{
+    // Read in every case; only the value "none" marks a level without a record.
+    const bool free = ReadSettingStr(PlayerKey(CurrentLevel)) == "none";
+    if (CoinsInLevel > CoinsTaken)
+        return 0;
+    if (free)
+        return 1;
+    // The step onto the goal is not counted yet, so MoveCount is the record's length. An
+    // equal number of steps leaves the older record standing.
+    const auto stored = static_cast<int>(ReadSettingStr(ScoreKey(CurrentLevel)).size());
+    return stored > MoveCount ? 1 : 0;
+}
+
+void StoreRecord(int newRecord, const std::string& name)
+{
+    SetSettingsFile("Hiscores.dat");
+    if (newRecord != 0) {
+        WriteSetting(ScoreKey(CurrentLevel), ReplayString);
+        WriteSetting(PlayerKey(CurrentLevel), name);
+    }
+    ReadHiscoreTable();
+    SetSettingsFile("Settings.ini");
+}
+
+void ReadHiscoreTable()
+{
+    for (int level = 0; level <= LastLevel; ++level) {
+        LevelHiscore[level][0] = UpperText(ReadSettingStr(PlayerKey(level)));
+        LevelHiscore[level][1] = ReadSettingStr(ScoreKey(level));
+    }
+}
+
+void StartReplay(int level)
+{
+    SetSettingsFile("Hiscores.dat");
+    Player->ReplayMoves = UpperText(ReadSettingStr(ScoreKey(level)));
+    SetSettingsFile("Settings.ini");
+    GameState = StateReplay;
+    Map::Load("Levels/" + IntToText(level) + ".lev");
+    CurrentLevel = level;
+}

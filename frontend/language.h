@@ -1,0 +1,26 @@
+// The language chosen on the language screen, and the few texts the program itself shows in
+// it. Everything else the menus and the finish screen say comes from the language file.
+#pragma once
+
+#include <string>
+
+// "English" or "Finnish"; empty until the language screen has been left. The language file
+// is Language + ".dat". Chosen once: it cannot change during a run.
+extern std::string Language;
+
+struct LanguageTexts {
+    // The move counter of the status bar, and where it starts so that it ends at the edge.
+    const char* moves;
+    int movesX;
+    const char* replayCaption;
+    const char* pauseTitle;
+    const char* pauseEntries[3];  // resume, restart, leave
+    // The words the music and display switches put at the end of their captions.
+    const char* musicOn;
+    const char* musicOff;
+    const char* windowed;
+    const char* fullScreen;
+};
+
+// The texts of the current language; English until Finnish is chosen.
+const LanguageTexts& Texts();

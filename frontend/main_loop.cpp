@@ -1,0 +1,70 @@
+#include "frontend/main_loop.h"
+
+#include "frontend/close_request.h"
+#include "frontend/game_assets.h"
+#include "frontend/game_session.h"
+#include "frontend/menu_tables.h"
+#include "frontend/menus.h"
+#include "framework/particles.h"
+#include "game/game_object.h"
+#include "game/game_state.h"
+#include "game/player.h"
+#include "media/clock.h"
+#include "media/display.h"
+#include "media/input.h"
+
+namespace {
+
+constexpr int FarewellMs = 800;
+
+void LeaveLevel()
+{
+    Player->Reset();
+    ClearEmitters(nullptr);
+    TGameObject::ClearAll();
+    Paused = 0;
+    PauseChoice = 0;
+    if (MusicOn != 0)
+        ContinueChannel(MusicChannel);
+    GameState = StateMenu;
+}
+
+// The player takes a letter only when at rest and the step is allowed, so the move counter
+// points at the next letter to play; past the end it is handed the empty text.
+void ReplayNextMove()
+{
+    Player->TryMove(Player->NextReplayLetter());
+}
+
+}  // namespace
+
+void RunMainLoop()
+{
+    while (WindowAskedToClose() == 0) {
+        switch (GameState) {
+        case StateQuit:
+            TGameObject::ClearAll();
+            StartSound(SndBye);
+            SleepMs(FarewellMs);
+            return;
+        case StateMenu:
+            TMenu::Run();
+            break;
+        case StatePlay:
+            TGame::Frame();
+            break;
+        case StateLeaveLevel:
+            LeaveLevel();
+            break;
+        case StateReplay:
+            ReplayNextMove();
+            TGame::Frame();
+            break;
+        default:
+            break;
+        }
+        ResetMouseButtons();
+        PresentFrame(-1);
+        ClearFrame();
+    }
+}

@@ -1,0 +1,40 @@
+#include "frontend/screen_text.h"
+
+#include "frontend/game_assets.h"
+#include "media/display.h"
+#include "media/font.h"
+#include "media/image.h"
+
+namespace {
+
+constexpr int ScreenMiddle = 400;
+constexpr int StripCount = 10;
+constexpr int StripSpacing = 60;
+
+}  // namespace
+
+void TMenu::DrawShadowText(const std::string& text, int x, int y)
+{
+    int r, g, b;
+    GetDrawColor(r, g, b);
+    SetDrawColor(20, 20, 20);
+    DrawString(text, static_cast<float>(x + 1), static_cast<float>(y + 1));
+    SetDrawColor(r, g, b);
+    DrawString(text, static_cast<float>(x), static_cast<float>(y));
+}
+
+int CentredX(const std::string& text)
+{
+    return ScreenMiddle - TextWidthOf(text) / 2;
+}
+
+void DrawCentredShadowText(const std::string& text, int y)
+{
+    TMenu::DrawShadowText(text, CentredX(text), y);
+}
+
+void DrawBackgroundStrips(int first)
+{
+    for (int i = first; i < StripCount; ++i)
+        DrawImageFrame(BackgroundImage, 0, static_cast<float>(StripSpacing * i), 0);
+}

@@ -1,0 +1,46 @@
+#include "frontend/start_up.h"
+
+#include "frontend/finish_screen.h"
+#include "frontend/game_assets.h"
+#include "frontend/language_screen.h"
+#include "frontend/main_loop.h"
+#include "frontend/menu_tables.h"
+#include "framework/log.h"
+#include "game/game_state.h"
+#include "game/items.h"
+#include "media/display.h"
+#include "media/font.h"
+#include "media/input.h"
+
+int Main()
+{
+    static bool started = false;
+    if (started)
+        return 0;
+    started = true;
+
+    // Every global of the game starts with its static value; the goal only needs to know
+    // what finishing a level means.
+    FinishSequence = RunFinishSequence;
+    SetWindowTitle("Tindlewick");
+    HidePointer();
+    LoadSounds();
+    LoadGameAssets(0);
+    LoadFlagImages();
+    SetBackdropColor(255, 255, 255);
+    LoadScreenImages();
+    SelectFont(FontLarge);
+
+    const int selection = RunLanguageScreen();
+    StartSound(SndEnter);
+    ChooseLanguage(selection);
+    // The Enter that chose the language must not act on the menu.
+    ResetKeyboard();
+    TMenu::LoadMenus();
+
+    GameState = StateMenu;
+    SetDrawColor(255, 255, 255);
+    RunMainLoop();
+    LogNote("Terminating normally");
+    return 0;
+}

@@ -1,0 +1,83 @@
+#include "tests/support/game_folder.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/support/level_builder.h"
+
+namespace fs = std::filesystem;
+
+std::string CrLf(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::string GameFolder::SettingsLines(int lastLevel, int unlocked, int music)
+{
+    std::vector<std::string> lines = {"Graphics_width = 800", "Graphics_height = 600",
+                                      "Color_depth = 0",      "Refresh_rate = 0",
+                                      "Driver = OpenGL",      "Music = " + std::to_string(music),
+                                      "Levels = " + std::to_string(lastLevel)};
+    for (int level = 0; level <= lastLevel; ++level)
+        lines.push_back(std::to_string(level) + " = " + (level <= unlocked ? "1" : "0"));
+    return CrLf(lines);
+}
+
+std::string GameFolder::HiscoreLines(int lastLevel)
+{
+    std::vector<std::string> lines;
+    for (int level = 0; level <= lastLevel; ++level) {
+        lines.push_back(std::to_string(level) + ".player = none");
+        lines.push_back(std::to_string(level) + ".score = ");
+    }
+    return CrLf(lines);
+}
+
+GameFolder::GameFolder(int lastLevel)
+{
+    const fs::path shipped = TINDLEWICK_DATA_DIR;
+    for (const char* folder : {"Graphics", "Sounds", "Fonts"})
+        fs::create_directory_symlink(shipped / folder, fs::path(Path()) / folder);
+    for (const char* file : {"English.dat", "Finnish.dat"})
+        fs::copy_file(shipped / file, fs::path(Path()) / file);
+    fs::create_directory(fs::path(Path()) / "Levels");
+    Write("Settings.ini", SettingsLines(lastLevel, 0, 0));
+    Write("Hiscores.dat", HiscoreLines(lastLevel));
+}
+
+void GameFolder::Write(const std::string& name, const std::string& bytes) const
+{
+    WriteFileBytes(File(name), bytes);
+}
+
+void GameFolder::WriteLevel(int number, const std::vector<std::string>& rows,
+                            const std::vector<std::string>& legend) const
+{
+    ::WriteLevel(File("Levels/" + std::to_string(number) + ".lev"), rows, legend);
+}
+
+void GameFolder::DropPicture(const std::string& missing) const
+{
+    const fs::path graphics = fs::path(Path()) / "Graphics";
+    fs::remove(graphics);
+    fs::copy(fs::path(TINDLEWICK_DATA_DIR) / "Graphics", graphics);
+    fs::remove(graphics / missing);
+}
+
+GameResult GameFolder::Run(const std::string& script, const std::string& arguments) const
+{
+    WriteFileBytes(run_.File("script.txt"), script);
+    const std::string command = "cd '" + run_.Path() + "' && '" TINDLEWICK_BUILD_DIR
+                                "/frontend/tindlewick' --data '" + Path() +
+                                "' --script script.txt " + arguments + " >out.txt 2>errors.txt";
+    const int result = std::system(command.c_str());
+    GameResult run;
+    run.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    run.errors = ReadFileBytes(run_.File("errors.txt"));
+    return run;
+}
