@@ -9,6 +9,7 @@
 #include "frontend/menu_tables.h"
 #include "frontend/screen_text.h"
 #include "framework/settings.h"
+#include "framework/system.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "media/display.h"
@@ -175,15 +176,27 @@ void SwitchMusic()
     }
 }
 
-// The display is closed and opened again from the settings in the other mode.
+// Whether the screen can show the game full screen: a display is opened that way to see.
+bool FullScreenWorks()
+{
+    const bool works = OpenDisplay(GraphicsWidth, GraphicsHeight, 32, RefreshRate, 0) != nullptr;
+    CloseDisplay();
+    return works;
+}
+
+// The display is closed and opened again from the settings in the other mode. A screen that
+// cannot go full screen keeps the window and the setting: written, it would end this run and
+// every later start with a display that cannot be opened.
 void SwitchDisplay()
 {
     std::string& caption = MenuEntryText[SwitchMenu][DisplayEntry];
     CloseDisplay();
     SetSettingsFile("Settings.ini");
     if (ReadSettingInt("color_depth") == 0) {
-        WriteSetting("color_depth", "32");
-        caption = ReplaceAll(caption, Texts().windowed, Texts().fullScreen);
+        if (FullScreenWorks()) {
+            WriteSetting("color_depth", "32");
+            caption = ReplaceAll(caption, Texts().windowed, Texts().fullScreen);
+        }
     } else {
         WriteSetting("color_depth", "0");
         caption = ReplaceAll(caption, Texts().fullScreen, Texts().windowed);

@@ -1,11 +1,12 @@
-// The real tindlewick binary driven from its command line: scripted input, screenshots and
-// the messages and exit statuses of bad arguments.
+// The real tindlewick binary driven from its command line: scripted input, screenshots, the
+// frame limit, and the messages and exit statuses of bad arguments.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cstdlib>
 
+#include "tests/support/game_folder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -36,6 +37,15 @@ TEST(CommandLine, ABadOptionGivesTheMessageTheUsageAndStatus2)
         << run.errors;
 }
 
+TEST(CommandLine, HelpListsTheOptions)
+{
+    TempDir folder;
+    const GameRun run = RunGame(folder, "--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(ReadFileBytes(folder.File("out.txt")).find("--screenshot FRAME:FILE"),
+              std::string::npos);
+}
+
 TEST(CommandLine, ABadScriptNamesTheFileAndLine)
 {
     TempDir folder;
@@ -47,18 +57,26 @@ TEST(CommandLine, ABadScriptNamesTheFileAndLine)
 
 TEST(CommandLine, AScriptedCloseEndsTheRunAfterTheScreenshotsDue)
 {
-    TempDir folder, data;
-    WriteFileBytes(folder.File("close.txt"), "6 close\n");
-    const GameRun run = RunGame(folder, "--data '" + data.Path() +
-                                        "' --script close.txt --frames 600"
-                                        " --screenshot 3:early.png --screenshot 500:late.png");
+    GameFolder game;
+    const GameResult run = game.Run("6 close\n", "--frames 600 --screenshot 3:early.png "
+                                                 "--screenshot 500:late.png");
     EXPECT_EQ(run.status, 0) << run.errors;
     // Written where the game was started, not in its data folder.
-    const std::string png = ReadFileBytes(folder.File("early.png"));
+    const std::string png = ReadFileBytes(game.Shot("early.png"));
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png.substr(12, 4), "IHDR");
     EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x03\x20\0\0\x02\x58", 8)) << "800 x 600";
-    EXPECT_TRUE(ReadFileBytes(folder.File("late.png")).empty());
+    EXPECT_TRUE(ReadFileBytes(game.Shot("late.png")).empty());
+}
+
+TEST(CommandLine, TheFrameLimitEndsTheGameAsACloseRequestWould)
+{
+    // In the menu: the main loop ends and the game exits normally, without the farewell.
+    GameFolder game;
+    const GameResult run = game.Run("2 press Enter\n", "--frames 10 --screenshot 9:last.png");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_FALSE(ReadFileBytes(game.Shot("last.png")).empty());
+    EXPECT_EQ(game.Read("Settings.ini"), GameFolder::SettingsLines(2, 0, 0));
 }
 
 }  // namespace

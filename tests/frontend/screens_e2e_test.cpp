@@ -1,0 +1,43 @@
+// The real game's screens as a player sees them, compared with the pictures kept in
+// tests/frontend/screens: the language screen, a level, the pause menu over it and the
+// finish screen of a new record. A screen that changes on purpose is kept anew from
+// build/screenshots after a look at it.
+#include <gtest/gtest.h>
+
+#include "tests/support/game_folder.h"
+#include "tests/support/screen_compare.h"
+
+namespace {
+
+const std::string Kept = TINDLEWICK_SOURCE_DIR "/tests/frontend/screens/";
+
+TEST(Screens, LanguageScreenLevelAndPauseMenu)
+{
+    GameFolder game;
+    game.WriteLevel(0, {"#######################", "#@....w....#.....k....#",
+                        "#.$...w....A.........##", "#.....x....#....o.....#",
+                        "#####.##########......#", "#.........a.....$...*.#",
+                        "#######################"});
+    const GameResult run = game.Run(
+        "3 press Enter\n6 press Enter\n9 press Enter\n30 press Escape\n33 press Down\n",
+        "--frames 40 --screenshot 1:language.png --screenshot 25:level.png "
+        "--screenshot 35:pause.png");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(MatchesKeptScreen(game.Shot("language.png"), Kept + "language.png"));
+    EXPECT_TRUE(MatchesKeptScreen(game.Shot("level.png"), Kept + "level.png"));
+    EXPECT_TRUE(MatchesKeptScreen(game.Shot("pause.png"), Kept + "pause.png"));
+}
+
+TEST(Screens, FinishScreenOfANewRecord)
+{
+    GameFolder game;
+    game.WriteLevel(0, {"#######", "#@$.*.#", "#######"});
+    const GameResult run = game.Run(
+        "3 press Enter\n6 press Enter\n9 press Enter\n12 down Right\n50 up Right\n"
+        "60 press A\n62 press N\n64 press N\n66 press A\n",
+        "--frames 75 --screenshot 70:finish.png");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(MatchesKeptScreen(game.Shot("finish.png"), Kept + "finish.png"));
+}
+
+}  // namespace
