@@ -10,6 +10,7 @@
 #include "frontend/menu_tables.h"
 #include "framework/settings.h"
 #include "media/program.h"
+#include "media/text.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/temp_dir.h"
 
@@ -40,7 +41,8 @@ protected:
     void SetUp() override
     {
         SetFatalErrorHandler(ThrowFatal);
-        WriteFileBytes("Settings.ini", GameFolder::SettingsLines(2, 1, 0) + "color_depth = 32\r\n");
+        WriteFileBytes("Settings.ini", ReplaceAll(GameFolder::SettingsLines(2, 1, 0),
+                                                  "Color_depth = 0", "Color_depth = 32"));
         WriteFileBytes("Hiscores.dat", GameFolder::HiscoreLines(2));
     }
     void TearDown() override
