@@ -113,6 +113,13 @@ void TGame::Frame()
     // step onto the open goal runs the whole finish sequence before this returns.
     if (Paused == 0)
         UpdateWorld();
+    // The finish sequence has shown its own screen and left the level: the rest of this frame
+    // would draw the level over it, with the player already reset.
+    if (GameState != StatePlay && GameState != StateReplay) {
+        ClearFrame();
+        DrawMenuBackground();
+        return;
+    }
     TGameObject::DrawAll();
     DrawEmittersAtCamera();
     DrawStatusBar();

@@ -5,6 +5,7 @@
 #include "frontend/game_session.h"
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
+#include "frontend/screen_text.h"
 #include "framework/particles.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
@@ -17,8 +18,11 @@ namespace {
 
 constexpr int FarewellMs = 800;
 
+// The menu's background stands in this frame, so the screen goes from the level (or the
+// finish screen) straight to the menu.
 void LeaveLevel()
 {
+    DrawMenuBackground();
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();

@@ -226,10 +226,7 @@ void TakeAction(const std::string& action)
 
 void TMenu::Run()
 {
-    // The logo takes the place of the first two background strips.
-    SetDrawColor(20, 152, 200);
-    DrawImageFrame(LogoImage, 0, 0, 0);
-    DrawBackgroundStrips(2);
+    DrawMenuBackground();
     DrawCreditLine();
     DrawHelpLine();
     DrawShadowText(MenuTitle[CurrentMenu], 200, 120);

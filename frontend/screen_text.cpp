@@ -38,3 +38,12 @@ void DrawBackgroundStrips(int first)
     for (int i = first; i < StripCount; ++i)
         DrawImageFrame(BackgroundImage, 0, static_cast<float>(StripSpacing * i), 0);
 }
+
+void DrawMenuBackground()
+{
+    // The logo takes the place of the first two strips.
+    SetDrawColor(20, 152, 200);
+    DrawImageFrame(LogoImage, 0, 0, 0);
+    DrawBackgroundStrips(2);
+    SetDrawColor(255, 255, 255);
+}

@@ -17,3 +17,7 @@ void DrawCentredShadowText(const std::string& text, int y);
 // BackgroundImage down the screen, 60 pixels apart, from strip `first` (0..9) to the last;
 // the menus start at 2 and put the logo above.
 void DrawBackgroundStrips(int first);
+
+// The menus' background: the logo above the blue strips. Also what the screen shows in the
+// frames between leaving a level and the menu's first frame.
+void DrawMenuBackground();

@@ -2,36 +2,15 @@
 // frame limit, and the messages and exit statuses of bad arguments.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-
 #include "tests/support/game_folder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-struct GameRun {
-    int status = -1;
-    std::string errors;
-};
-
-// Runs the game in `folder` with the arguments, its output kept in the folder.
-GameRun RunGame(const TempDir& folder, const std::string& arguments)
-{
-    const std::string command = "cd '" + folder.Path() + "' && '" TINDLEWICK_BUILD_DIR
-                                "/frontend/tindlewick' " + arguments + " >out.txt 2>errors.txt";
-    const int result = std::system(command.c_str());
-    GameRun run;
-    run.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-    run.errors = ReadFileBytes(folder.File("errors.txt"));
-    return run;
-}
-
 TEST(CommandLine, ABadOptionGivesTheMessageTheUsageAndStatus2)
 {
     TempDir folder;
-    const GameRun run = RunGame(folder, "--frames soon");
+    const GameResult run = RunTindlewick(folder.Path(), "--frames soon");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.errors.rfind("--frames needs a whole number, not: soon\nusage: tindlewick", 0), 0u)
         << run.errors;
@@ -40,7 +19,7 @@ TEST(CommandLine, ABadOptionGivesTheMessageTheUsageAndStatus2)
 TEST(CommandLine, HelpListsTheOptions)
 {
     TempDir folder;
-    const GameRun run = RunGame(folder, "--help");
+    const GameResult run = RunTindlewick(folder.Path(), "--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(ReadFileBytes(folder.File("out.txt")).find("--screenshot FRAME:FILE"),
               std::string::npos);
@@ -50,7 +29,7 @@ TEST(CommandLine, ABadScriptNamesTheFileAndLine)
 {
     TempDir folder;
     WriteFileBytes(folder.File("walk.txt"), "# walk\n3 press Jump\n");
-    const GameRun run = RunGame(folder, "--script walk.txt --data .");
+    const GameResult run = RunTindlewick(folder.Path(), "--script walk.txt --data .");
     EXPECT_EQ(run.status, 255);
     EXPECT_EQ(run.errors, "walk.txt, line 2: unknown key \"Jump\".\n");
 }

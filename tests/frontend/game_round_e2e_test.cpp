@@ -28,6 +28,13 @@ Rgb CellColor(const FramePixels& frame, int column, int row)
     return AverageColor(frame, CellX(column) + 4, CellY(row) + 4, 24, 24);
 }
 
+// "Hiscores.dat" after a record on level 0, the other two levels free.
+std::string RecordOnLevel0(const std::string& name, const std::string& steps)
+{
+    return CrLf({"0.player = " + name, "0.score = " + steps, "1.player = none", "1.score = ",
+                 "2.player = none", "2.score = "});
+}
+
 class GameRound : public testing::Test {
 protected:
     GameFolder game;
@@ -54,12 +61,11 @@ TEST_F(GameRound, EnglishRecordUnlockAndReplay)
         "135 press Escape\n138 press Down\n140 press Down\n142 press Enter\n"
         "146 press Up\n149 press Enter\n152 press Up\n155 press Enter\n",
         "--frames 400 --screenshot 14:locked.png --screenshot 19:start.png "
-        "--screenshot 130:replay.png --screenshot 144:menu.png");
+        "--screenshot 80:left.png --screenshot 81:leaving.png --screenshot 130:replay.png "
+        "--screenshot 144:menu.png");
     EXPECT_EQ(run.status, 0) << run.errors;
 
-    EXPECT_EQ(game.Read("Hiscores.dat"),
-              CrLf({"0.player = anna", "0.score = dd", "1.player = none", "1.score = ",
-                    "2.player = none", "2.score = "}));
+    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("anna", "dd"));
     EXPECT_EQ(game.Read("Settings.ini"), LowerText(GameFolder::SettingsLines(2, 1, 0)));
 
     // Enter on the locked level left the menu on the screen: blue, no green play field.
@@ -71,6 +77,17 @@ TEST_F(GameRound, EnglishRecordUnlockAndReplay)
     EXPECT_GT(menuBlue.blue, menuBlue.green) << menuBlue;
     const Rgb playGreen = AverageColor(start, 620, 400, 100, 100);
     EXPECT_GT(playGreen.green, playGreen.blue) << playGreen;
+
+    // Between the finish screen and the menu the screen shows the menu's background: not the
+    // level again, nor an empty white frame.
+    for (const char* shot : {"left.png", "leaving.png"}) {
+        const FramePixels frame = LoadScreenshot(game.Shot(shot));
+        ASSERT_EQ(frame.width, 800) << shot;
+        EXPECT_TRUE(ColorNear(AverageColor(frame, 620, 400, 100, 100), menuBlue, 8)) << shot;
+        EXPECT_TRUE(ColorNear(AverageColor(frame, 60, 300, 100, 100),
+                              AverageColor(locked, 60, 300, 100, 100), 8))
+            << shot;
+    }
 
     // The replay walked the player from its start to the cell before the goal, and stays
     // there under its caption.
@@ -100,9 +117,7 @@ TEST_F(GameRound, FinnishRecordAfterARestartCountsOnlyTheStepsSinceIt)
         "150 press O\n152 press L\n154 press L\n156 press I\n158 press Enter\n",
         "--frames 175 --screenshot 41:pause.png --screenshot 155:finish.png");
     EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(game.Read("Hiscores.dat"),
-              CrLf({"0.player = olli", "0.score = sddw", "1.player = none", "1.score = ",
-                    "2.player = none", "2.score = "}));
+    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("olli", "sddw"));
     EXPECT_EQ(game.Read("Settings.ini"), LowerText(GameFolder::SettingsLines(2, 1, 0)));
 }
 
@@ -135,9 +150,7 @@ TEST_F(GameRound, ClosingTheFinishScreenStillWritesTheUnlockAndTheRecord)
         "75 press B\n77 press O\n80 close\n",
         "--frames 200");
     EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(game.Read("Hiscores.dat"),
-              CrLf({"0.player = bo", "0.score = dd", "1.player = none", "1.score = ",
-                    "2.player = none", "2.score = "}));
+    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("bo", "dd"));
     EXPECT_EQ(game.Read("Settings.ini"), LowerText(GameFolder::SettingsLines(2, 1, 0)));
 }
 

@@ -69,15 +69,19 @@ void GameFolder::DropPicture(const std::string& missing) const
     fs::remove(graphics / missing);
 }
 
-GameResult GameFolder::Run(const std::string& script, const std::string& arguments) const
+GameResult RunTindlewick(const std::string& folder, const std::string& arguments)
 {
-    WriteFileBytes(run_.File("script.txt"), script);
-    const std::string command = "cd '" + run_.Path() + "' && '" TINDLEWICK_BUILD_DIR
-                                "/frontend/tindlewick' --data '" + Path() +
-                                "' --script script.txt " + arguments + " >out.txt 2>errors.txt";
+    const std::string command = "cd '" + folder + "' && '" TINDLEWICK_BUILD_DIR
+                                "/frontend/tindlewick' " + arguments + " >out.txt 2>errors.txt";
     const int result = std::system(command.c_str());
     GameResult run;
     run.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-    run.errors = ReadFileBytes(run_.File("errors.txt"));
+    run.errors = ReadFileBytes(folder + "/errors.txt");
     return run;
+}
+
+GameResult GameFolder::Run(const std::string& script, const std::string& arguments) const
+{
+    WriteFileBytes(run_.File("script.txt"), script);
+    return RunTindlewick(run_.Path(), "--data '" + Path() + "' --script script.txt " + arguments);
 }

@@ -12,6 +12,10 @@ struct GameResult {
     std::string errors;   // what it wrote to the standard error stream
 };
 
+// Runs tindlewick in `folder` with the arguments; its output goes to out.txt and errors.txt
+// there.
+GameResult RunTindlewick(const std::string& folder, const std::string& arguments);
+
 class GameFolder {
 public:
     // Unpaced settings (Refresh_rate 0), music off, levels 0 to `lastLevel` with only level
