@@ -1,5 +1,5 @@
 // The finish sequence run to its end without a display: what it writes and where it leaves
-// the game, closed by a key hit made during play, by a close request, or after the last level.
+// the game, closed by a key hit made during play, and after the last level.
 #include <gtest/gtest.h>
 
 #include "frontend/finish_screen.h"
@@ -72,18 +72,6 @@ TEST_F(FinishScreen, AnEnterHitDuringPlayClosesItAtOnceAndTheRecordIsStoredUnnam
                     "2.player = none", "2.score = "}));
     EXPECT_EQ(LevelHiscore[0][1], "ddw");
     EXPECT_EQ(SettingsFileName, "Settings.ini");
-}
-
-TEST_F(FinishScreen, ACloseRequestEndsTheGameButTheUnlockIsWritten)
-{
-    CoinsTaken = 0;
-    Input.CloseRequested();
-    RunFinishSequence();
-    EXPECT_EQ(GameState, StateQuit);
-    EXPECT_EQ(ReadFileBytes("Settings.ini"), LowerText(GameFolder::SettingsLines(2, 1, 0)));
-    EXPECT_EQ(LevelUnlocked[1], 1);
-    EXPECT_EQ(ReadFileBytes("Hiscores.dat"), GameFolder::HiscoreLines(2))
-        << "no record without every coin";
 }
 
 TEST_F(FinishScreen, TheLastLevelUnlocksNothingPastTheTable)
