@@ -3,6 +3,11 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <unistd.h>
 #include <utility>
 
 #include "media/clock.h"
@@ -150,6 +155,56 @@ void Flip(bool waitForVerticalBlank)
     SDL_GL_SwapWindow(Open.window);
 }
 
+// Where the window system is known to copy the back buffer to the window at a flip, leaving
+// it as it was: Mesa's software renderers under X11, and SDL's offscreen driver. Elsewhere
+// buffers may take turns, and a buffer that came back once may not come back next time.
+bool FlipCopiesBackBuffer()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* renderer = reinterpret_cast<const char*>(gl.GetString(GL_RENDERER));
+    if (!driver || !renderer)
+        return false;
+    const bool software = std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe") ||
+                          std::strstr(renderer, "Software Rasterizer");
+    return software && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
+
+// Both buffers start out in the backdrop colour. The first flip also tells whether the back
+// buffer keeps its picture: only then can a frame be drawn over the last one's picture, and
+// only then is damage tracked, unless TINDLEWICK_FULL_REDRAW is set (the tests compare both).
+void StartBuffers()
+{
+    ClearFrame();
+    ExecuteDrawList();
+    MarkFlipProbe();
+    Flip(false);
+    const bool kept = FlipProbeKept();
+    // Buffers that take turns need one more flip to clear the marked one.
+    for (int flip = kept ? 1 : 2; flip > 0; --flip) {
+        ClearFrame();
+        ExecuteDrawList();
+        Flip(false);
+    }
+    const char* fullRedraw = std::getenv("TINDLEWICK_FULL_REDRAW");
+    const bool wanted = !fullRedraw || !*fullRedraw || std::strcmp(fullRedraw, "0") == 0;
+    TrackDamage(wanted && kept && FlipCopiesBackBuffer());
+}
+
+// Start-up benchmarks time the first frame the game presents: with
+// TINDLEWICK_FIRST_PRESENT_FD set, its CLOCK_MONOTONIC time in nanoseconds goes to that
+// file descriptor.
+void MarkFirstPresent()
+{
+    const char* descriptor = std::getenv("TINDLEWICK_FIRST_PRESENT_FD");
+    if (!descriptor)
+        return;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const std::string line = std::to_string(now.tv_sec * 1000000000LL + now.tv_nsec) + "\n";
+    if (write(std::atoi(descriptor), line.data(), line.size()) < 0)
+        std::perror("TINDLEWICK_FIRST_PRESENT_FD");
+}
+
 void StartFramePacing(int depth, int hertz)
 {
     // A full screen whose flips already wait for a vertical blank at the asked rate needs
@@ -216,12 +271,7 @@ const Display* OpenDisplay(int width, int height, int depth, int hertz, int flag
     Open.display = Display{width, height, depth, hertz, flags};
     Generation = NextDisplayGeneration(Generation);
     ResetDrawingState();
-    // Both buffers start out in the backdrop colour.
-    for (int flip = 0; flip < 2; ++flip) {
-        ClearFrame();
-        ExecuteDrawList();
-        Flip(false);
-    }
+    StartBuffers();
     StartFramePacing(depth, hertz);
     if (depth != 0)
         SDL_WarpMouseInWindow(Open.window, width / 2, height / 2);
@@ -293,6 +343,8 @@ void PresentFrame(int sync)
         WaitForNextFrame(Open.pacer, ClockMs, SleepMs);
         Flip(false);
     }
+    if (presentNumber == 0)
+        MarkFirstPresent();
 }
 
 int PresentCount()

@@ -1,15 +1,17 @@
 #include "media/draw_list.h"
 
-void DrawList::AddQuad(unsigned texture, int blendMode, const Vertex corners[4])
+void DrawList::AddQuad(unsigned texture, int blendMode, const Vertex corners[4], uint32_t textureSerial)
 {
     const bool extendsRun = !commands_.empty() && commands_.back().kind == DrawCommand::Quads &&
                             commands_.back().texture == texture &&
+                            commands_.back().textureSerial == textureSerial &&
                             commands_.back().blendMode == blendMode;
     if (extendsRun) {
         ++commands_.back().quadCount;
     } else {
         DrawCommand run;
         run.texture = texture;
+        run.textureSerial = textureSerial;
         run.blendMode = blendMode;
         run.firstQuad = QuadCount();
         run.quadCount = 1;

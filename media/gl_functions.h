@@ -27,12 +27,14 @@
     X(DeleteShader)                \
     X(DeleteTextures)              \
     X(Disable)                     \
+    X(DisableVertexAttribArray)    \
     X(DrawElements)                \
     X(Enable)                      \
     X(EnableVertexAttribArray)     \
     X(GenBuffers)                  \
     X(GenTextures)                 \
     X(GenerateMipmap)              \
+    X(GetIntegerv)                 \
     X(GetProgramInfoLog)           \
     X(GetProgramiv)                \
     X(GetShaderInfoLog)            \
@@ -42,6 +44,7 @@
     X(LinkProgram)                 \
     X(PixelStorei)                 \
     X(ReadPixels)                  \
+    X(Scissor)                     \
     X(ShaderSource)                \
     X(TexImage2D)                  \
     X(TexParameteri)               \
@@ -49,17 +52,24 @@
     X(Uniform1i)                   \
     X(Uniform2f)                   \
     X(UseProgram)                  \
+    X(VertexAttrib1f)              \
     X(VertexAttribPointer)         \
     X(Viewport)
+
+// Entry points some drivers lack; the renderer does without what they give when they are Null.
+#define TINDLEWICK_OPTIONAL_GL_FUNCTIONS(X) \
+    X(GetStringi)                           \
+    X(ScissorArrayv)
 
 struct GLFunctions {
 #define TINDLEWICK_GL_DECLARE(name) decltype(&::gl##name) name = nullptr;
     TINDLEWICK_GL_FUNCTIONS(TINDLEWICK_GL_DECLARE)
+    TINDLEWICK_OPTIONAL_GL_FUNCTIONS(TINDLEWICK_GL_DECLARE)
 #undef TINDLEWICK_GL_DECLARE
 };
 
 extern GLFunctions gl;
 
 // Looks every function up for the current context. Returns the empty text, or a message
-// naming the first function the driver lacks.
+// naming the first required function the driver lacks.
 std::string LoadGLFunctions();

@@ -2,22 +2,39 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <vector>
 
 #include "media/display.h"
 #include "media/draw_list.h"
 #include "media/drawing_state.h"
+#include "media/frame_damage.h"
 #include "media/gl_functions.h"
+#include "media/replay_plan.h"
 
 namespace {
 
 // Attribute slots, bound before linking so the vertex layout below can name them.
-enum Attribute : GLuint { PositionSlot, TexCoordSlot, ColorSlot };
+enum Attribute : GLuint { PositionSlot, TexCoordSlot, ColorSlot, AreaSlot };
 
-const char* const VertexShader = R"(#version 120
+// Partial redraws give each quad the scissor of the damaged rectangle it repairs, chosen
+// per quad through the viewport index. Full frames use the same program with index 0, so
+// both draw the very same pixels.
+const char* const AreaHeader = R"(#version 120
+#extension GL_ARB_shader_viewport_layer_array : require
+#define AREAS 1
+)";
+const char* const PlainHeader = "#version 120\n";
+
+const char* const VertexShader = R"(
 attribute vec2 position;
 attribute vec2 texCoord;
 attribute vec4 color;
+#ifdef AREAS
+attribute float area;
+#endif
 uniform vec2 screenSize;
 varying vec2 fragmentTexCoord;
 varying vec4 fragmentColor;
@@ -27,6 +44,9 @@ void main()
     fragmentColor = color;
     gl_Position = vec4(position.x * 2.0 / screenSize.x - 1.0,
                        1.0 - position.y * 2.0 / screenSize.y, 0.0, 1.0);
+#ifdef AREAS
+    gl_ViewportIndex = int(area + 0.5);
+#endif
 }
 )";
 
@@ -53,19 +73,34 @@ struct RendererState {
     GLuint program = 0;
     GLint alphaCutoff = -1;
     GLuint vertexBuffer = 0;
+    GLuint areaBuffer = 0;
     GLuint indexBuffer = 0;
     int indexCapacity = 0;  // quads the index buffer covers
     GLuint whiteTexture = 0;
     // What OpenGL was last told, so state is only touched when it changes.
     int appliedBlend = 0;
     GLuint boundTexture = 0;
+    bool scissoring = false;
     // Textures freed while the frame still draws them go after it has been drawn.
     std::vector<GLuint> doomedTextures;
+    // The serial of the picture each texture name holds now, by name.
+    std::vector<uint32_t> textureSerials;
+    uint32_t lastSerial = 0;
+    // Partial redraws: possible when the program can pick a scissor per quad, in use when
+    // the display keeps the back buffer's picture across a flip.
+    int areasPerBatch = 0;
+    bool trackDamage = false;
+    // Whether the back buffer holds exactly the picture of `shown`.
+    bool shownOnScreen = false;
     RenderCounters counters;
 };
 
 RendererState Renderer;
+// The frame being drawn, and the last frame executed: the picture in the back buffer.
 DrawList Frame;
+DrawList Shown;
+std::optional<FrameDamage> Damage;
+ReplayPlan Plan;
 
 std::string ShaderLog(GLuint shader)
 {
@@ -74,29 +109,59 @@ std::string ShaderLog(GLuint shader)
     return log;
 }
 
-GLuint CompileShader(GLenum kind, const char* source, std::string& error)
+GLuint CompileShader(GLenum kind, const char* header, const char* source, std::string& error)
 {
     const GLuint shader = gl.CreateShader(kind);
-    gl.ShaderSource(shader, 1, &source, nullptr);
+    const char* parts[2] = {header, source};
+    gl.ShaderSource(shader, 2, parts, nullptr);
     gl.CompileShader(shader);
     GLint compiled = GL_FALSE;
     gl.GetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (!compiled)
+    if (!compiled && error.empty())
         error = "The OpenGL driver could not compile a shader: " + ShaderLog(shader);
     return shader;
 }
 
-std::string BuildProgram()
+bool HasExtension(const char* name)
+{
+    const char* version = reinterpret_cast<const char*>(gl.GetString(GL_VERSION));
+    if (!version || std::atoi(version) < 3 || !gl.GetStringi)
+        return false;
+    GLint count = 0;
+    gl.GetIntegerv(GL_NUM_EXTENSIONS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        const char* extension = reinterpret_cast<const char*>(gl.GetStringi(GL_EXTENSIONS, static_cast<GLuint>(i)));
+        if (extension && std::strcmp(extension, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+// How many scissors a partial redraw may use at once; 0 when the driver cannot pick one per
+// quad.
+int ScissorsPerQuadAvailable()
+{
+    if (!HasExtension("GL_ARB_shader_viewport_layer_array") || !HasExtension("GL_ARB_viewport_array"))
+        return 0;
+    GLint viewports = 0;
+    gl.GetIntegerv(GL_MAX_VIEWPORTS, &viewports);
+    return std::min(viewports, 256);
+}
+
+std::string LinkProgram(bool withAreas)
 {
     std::string error;
-    const GLuint vertex = CompileShader(GL_VERTEX_SHADER, VertexShader, error);
-    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, FragmentShader, error);
+    const char* header = withAreas ? AreaHeader : PlainHeader;
+    const GLuint vertex = CompileShader(GL_VERTEX_SHADER, header, VertexShader, error);
+    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, "", FragmentShader, error);
     Renderer.program = gl.CreateProgram();
     gl.AttachShader(Renderer.program, vertex);
     gl.AttachShader(Renderer.program, fragment);
     gl.BindAttribLocation(Renderer.program, PositionSlot, "position");
     gl.BindAttribLocation(Renderer.program, TexCoordSlot, "texCoord");
     gl.BindAttribLocation(Renderer.program, ColorSlot, "color");
+    if (withAreas)
+        gl.BindAttribLocation(Renderer.program, AreaSlot, "area");
     gl.LinkProgram(Renderer.program);
     gl.DeleteShader(vertex);
     gl.DeleteShader(fragment);
@@ -109,6 +174,20 @@ std::string BuildProgram()
         gl.GetProgramInfoLog(Renderer.program, sizeof log, nullptr, log);
         return std::string("The OpenGL driver could not link the shaders: ") + log;
     }
+    return "";
+}
+
+std::string BuildProgram()
+{
+    Renderer.areasPerBatch = ScissorsPerQuadAvailable();
+    if (Renderer.areasPerBatch > 0 && !LinkProgram(true).empty()) {
+        gl.DeleteProgram(Renderer.program);
+        Renderer.areasPerBatch = 0;
+    }
+    if (Renderer.areasPerBatch == 0) {
+        if (std::string error = LinkProgram(false); !error.empty())
+            return error;
+    }
     gl.UseProgram(Renderer.program);
     gl.Uniform2f(gl.GetUniformLocation(Renderer.program, "screenSize"),
                  static_cast<float>(Renderer.width), static_cast<float>(Renderer.height));
@@ -120,9 +199,15 @@ std::string BuildProgram()
 void SetUpVertexLayout()
 {
     gl.GenBuffers(1, &Renderer.vertexBuffer);
+    gl.GenBuffers(1, &Renderer.areaBuffer);
     gl.GenBuffers(1, &Renderer.indexBuffer);
-    gl.BindBuffer(GL_ARRAY_BUFFER, Renderer.vertexBuffer);
     gl.BindBuffer(GL_ELEMENT_ARRAY_BUFFER, Renderer.indexBuffer);
+    if (Renderer.areasPerBatch > 0) {
+        gl.BindBuffer(GL_ARRAY_BUFFER, Renderer.areaBuffer);
+        gl.VertexAttribPointer(AreaSlot, 1, GL_UNSIGNED_BYTE, GL_FALSE, 1, nullptr);
+        gl.VertexAttrib1f(AreaSlot, 0);
+    }
+    gl.BindBuffer(GL_ARRAY_BUFFER, Renderer.vertexBuffer);
     const auto offset = [](std::size_t bytes) { return reinterpret_cast<const void*>(bytes); };
     gl.VertexAttribPointer(PositionSlot, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
                            offset(offsetof(Vertex, x)));
@@ -182,19 +267,99 @@ void BindTexture(unsigned texture)
     }
 }
 
-void ExecuteCommand(const DrawCommand& command)
+void SetScissoring(bool on)
 {
-    if (command.kind == DrawCommand::Clear) {
-        gl.ClearColor(command.red / 255.0f, command.green / 255.0f, command.blue / 255.0f, 1.0f);
-        gl.Clear(GL_COLOR_BUFFER_BIT);
+    if (on == Renderer.scissoring)
         return;
-    }
-    ApplyBlendMode(command.blendMode);
-    BindTexture(command.texture);
-    const std::size_t firstIndex = static_cast<std::size_t>(command.firstQuad) * 6;
-    gl.DrawElements(GL_TRIANGLES, command.quadCount * 6, GL_UNSIGNED_INT,
+    Renderer.scissoring = on;
+    if (on)
+        gl.Enable(GL_SCISSOR_TEST);
+    else
+        gl.Disable(GL_SCISSOR_TEST);
+}
+
+void DrawQuads(unsigned texture, int blendMode, int firstQuad, int quadCount)
+{
+    ApplyBlendMode(blendMode);
+    BindTexture(texture);
+    const std::size_t firstIndex = static_cast<std::size_t>(firstQuad) * 6;
+    gl.DrawElements(GL_TRIANGLES, quadCount * 6, GL_UNSIGNED_INT,
                     reinterpret_cast<const void*>(firstIndex * sizeof(GLuint)));
     ++Renderer.counters.drawCalls;
+}
+
+void UploadVertices(const std::vector<Vertex>& vertices)
+{
+    ReserveIndices(static_cast<int>(vertices.size() / 4));
+    gl.BindBuffer(GL_ARRAY_BUFFER, Renderer.vertexBuffer);
+    gl.BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(Vertex)),
+                  vertices.data(), GL_STREAM_DRAW);
+}
+
+void DrawWhole(const DrawList& list)
+{
+    SetScissoring(false);
+    if (!list.Vertices().empty())
+        UploadVertices(list.Vertices());
+    for (const DrawCommand& command : list.Commands()) {
+        if (command.kind == DrawCommand::Clear) {
+            gl.ClearColor(command.red / 255.0f, command.green / 255.0f, command.blue / 255.0f, 1.0f);
+            gl.Clear(GL_COLOR_BUFFER_BIT);
+        } else {
+            DrawQuads(command.texture, command.blendMode, command.firstQuad, command.quadCount);
+        }
+    }
+    Renderer.counters.quads += list.QuadCount();
+    ++Renderer.counters.wholeFrames;
+}
+
+// Draws every batch of the plan, each rectangle under its own scissor. The scissors'
+// y counts from the bottom of the frame.
+void DrawPlan(const ReplayPlan& plan)
+{
+    UploadVertices(plan.Vertices());
+    gl.BindBuffer(GL_ARRAY_BUFFER, Renderer.areaBuffer);
+    gl.BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(plan.Areas().size()), plan.Areas().data(),
+                  GL_STREAM_DRAW);
+    gl.EnableVertexAttribArray(AreaSlot);
+    SetScissoring(true);
+    std::vector<GLint> boxes;
+    for (const ReplayBatch& batch : plan.Batches()) {
+        boxes.clear();
+        for (const PixelRect& area : batch.areas)
+            boxes.insert(boxes.end(), {area.left, Renderer.height - area.bottom, area.right - area.left, area.bottom - area.top});
+        gl.ScissorArrayv(0, static_cast<GLsizei>(batch.areas.size()), boxes.data());
+        for (int g = batch.firstGroup; g < batch.firstGroup + batch.groupCount; ++g) {
+            const ReplayGroup& group = plan.Groups()[static_cast<std::size_t>(g)];
+            DrawQuads(group.texture, group.blendMode, group.firstQuad, group.quadCount);
+        }
+    }
+    gl.DisableVertexAttribArray(AreaSlot);
+    gl.VertexAttrib1f(AreaSlot, 0);
+    SetScissoring(false);
+    gl.Scissor(0, 0, Renderer.width, Renderer.height);
+    Renderer.counters.quads += plan.QuadCount();
+    ++Renderer.counters.partialFrames;
+}
+
+// Past this share of the screen, redrawing the damaged parts costs more than the whole.
+constexpr long WholeFrameShare = 3;  // in quarters
+
+// Brings the back buffer from the picture of `Shown` to that of `Frame`.
+void DrawChanges()
+{
+    const std::vector<PixelRect>& damage = Damage->Compare(Shown, Frame);
+    long area = 0;
+    for (const PixelRect& rect : damage)
+        area += rect.Area();
+    if (damage.empty()) {
+        ++Renderer.counters.unchangedFrames;
+    } else if (area * 4 >= long{Renderer.width} * Renderer.height * WholeFrameShare) {
+        DrawWhole(Frame);
+    } else {
+        Plan.Build(Frame, Damage->QuadBoundsOfAfter(), damage, Renderer.areasPerBatch);
+        DrawPlan(Plan);
+    }
 }
 
 GLuint UploadTexture(const uint8_t* rgba, int width, int height, int flags)
@@ -216,7 +381,15 @@ GLuint UploadTexture(const uint8_t* rgba, int width, int height, int flags)
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    if (Renderer.textureSerials.size() <= id)
+        Renderer.textureSerials.resize(id + 1, 0);
+    Renderer.textureSerials[id] = ++Renderer.lastSerial;
     return id;
+}
+
+uint32_t SerialOf(unsigned texture)
+{
+    return texture < Renderer.textureSerials.size() ? Renderer.textureSerials[texture] : 0;
 }
 
 void DeleteDoomedTextures()
@@ -239,12 +412,23 @@ Vertex MakeVertex(float x, float y, const QuadCorner& corner, const DrawingState
                   state.alpha};
 }
 
+// The colour of the pixel that tells whether a flip keeps the back buffer: the backdrop
+// with the lowest bit of each channel turned over, which no eye tells from the backdrop.
+void ProbeColor(uint8_t probe[3])
+{
+    const DrawingState& state = CurrentDrawingState();
+    probe[0] = static_cast<uint8_t>(state.backdropRed ^ 1);
+    probe[1] = static_cast<uint8_t>(state.backdropGreen ^ 1);
+    probe[2] = static_cast<uint8_t>(state.backdropBlue ^ 1);
+}
+
 }  // namespace
 
 std::string StartRenderer(int width, int height)
 {
     Renderer = RendererState();
     Frame.Clear();
+    Shown.Clear();
     if (std::string error = LoadGLFunctions(); !error.empty())
         return error;
     Renderer.width = width;
@@ -255,6 +439,7 @@ std::string StartRenderer(int width, int height)
     const uint8_t white[4] = {255, 255, 255, 255};
     Renderer.whiteTexture = UploadTexture(white, 1, 1, 0);
     gl.Viewport(0, 0, width, height);
+    Damage.emplace(width, height);
     Renderer.started = true;
     return "";
 }
@@ -266,10 +451,50 @@ void StopRenderer()
     DeleteDoomedTextures();
     gl.DeleteTextures(1, &Renderer.whiteTexture);
     gl.DeleteBuffers(1, &Renderer.vertexBuffer);
+    gl.DeleteBuffers(1, &Renderer.areaBuffer);
     gl.DeleteBuffers(1, &Renderer.indexBuffer);
     gl.DeleteProgram(Renderer.program);
     Renderer = RendererState();
     Frame.Clear();
+    Shown.Clear();
+}
+
+void MarkFlipProbe()
+{
+    if (!Renderer.started)
+        return;
+    uint8_t probe[3];
+    ProbeColor(probe);
+    SetScissoring(true);
+    gl.Scissor(0, 0, 1, 1);
+    gl.ClearColor(probe[0] / 255.0f, probe[1] / 255.0f, probe[2] / 255.0f, 1.0f);
+    gl.Clear(GL_COLOR_BUFFER_BIT);
+    gl.Scissor(0, 0, Renderer.width, Renderer.height);
+    SetScissoring(false);
+    Renderer.shownOnScreen = false;
+}
+
+bool FlipProbeKept()
+{
+    if (!Renderer.started)
+        return false;
+    uint8_t probe[3];
+    ProbeColor(probe);
+    uint8_t pixel[4] = {0, 0, 0, 0};
+    gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
+    gl.ReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    return std::equal(probe, probe + 3, pixel);
+}
+
+void TrackDamage(bool on)
+{
+    Renderer.trackDamage = on && Renderer.started && Renderer.areasPerBatch > 0;
+    Renderer.shownOnScreen = false;
+}
+
+bool DamageTracked()
+{
+    return Renderer.trackDamage;
 }
 
 void ExecuteDrawList()
@@ -277,15 +502,16 @@ void ExecuteDrawList()
     if (!Renderer.started)
         return;
     if (!Frame.Empty()) {
-        const auto& vertices = Frame.Vertices();
-        if (!vertices.empty()) {
-            ReserveIndices(Frame.QuadCount());
-            gl.BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(Vertex)),
-                          vertices.data(), GL_STREAM_DRAW);
+        if (Renderer.trackDamage && Renderer.shownOnScreen && Frame.StartsWithClear()) {
+            DrawChanges();
+        } else {
+            DrawWhole(Frame);
+            Damage->Forget();
         }
-        for (const DrawCommand& command : Frame.Commands())
-            ExecuteCommand(command);
-        Renderer.counters.quads += Frame.QuadCount();
+        // A frame that does not begin with a clear draws over whatever was there, so its
+        // picture is not its list's alone.
+        Renderer.shownOnScreen = Renderer.trackDamage && Frame.StartsWithClear();
+        std::swap(Shown, Frame);
         Frame.Clear();
     }
     DeleteDoomedTextures();
@@ -322,7 +548,7 @@ void DrawQuad(unsigned textureId, float x, float y, const QuadCorner corners[4])
         placed[i] = MakeVertex(x + c.x * state.ix + c.y * state.iy,
                                y + c.x * state.jx + c.y * state.jy, c, state);
     }
-    Frame.AddQuad(textureId, state.blendMode, placed);
+    Frame.AddQuad(textureId, state.blendMode, placed, SerialOf(textureId));
 }
 
 void DrawScreenQuad(unsigned textureId, const QuadCorner corners[4])
@@ -331,7 +557,7 @@ void DrawScreenQuad(unsigned textureId, const QuadCorner corners[4])
     Vertex placed[4];
     for (int i = 0; i < 4; ++i)
         placed[i] = MakeVertex(corners[i].x, corners[i].y, corners[i], state);
-    Frame.AddQuad(textureId, state.blendMode, placed);
+    Frame.AddQuad(textureId, state.blendMode, placed, SerialOf(textureId));
 }
 
 void ClearFrame()

@@ -47,8 +47,21 @@ std::string StartRenderer(int width, int height);
 void StopRenderer();
 
 // Draws the quads and clears queued since the last call onto the back buffer. The display
-// calls it at present; CaptureFrame calls it before reading.
+// calls it at present; CaptureFrame calls it before reading. While damage is tracked, a
+// frame that begins with a clear is compared with the last one and only what changed is
+// drawn again, into the picture the back buffer still holds; the pixels come out the same.
 void ExecuteDrawList();
+
+// Whether a flip keeps the back buffer's picture, asked once for each display: the display
+// marks one pixel before its first flip and reads it back after.
+void MarkFlipProbe();
+bool FlipProbeKept();
+
+// Damage tracking needs a back buffer that keeps its picture across flips and a driver
+// that can give each quad a scissor of its own; TrackDamage(true) does nothing without the
+// latter. The display decides at each OpenDisplay.
+void TrackDamage(bool on);
+bool DamageTracked();
 
 // What the renderer asked of OpenGL since the display opened. The batching tests and the
 // benchmark read them.
@@ -56,5 +69,10 @@ struct RenderCounters {
     long drawCalls = 0;
     long blendChanges = 0;
     long quads = 0;
+    // Frames executed whole, frames in which only the damaged parts were drawn again, and
+    // frames that changed nothing and drew nothing.
+    long wholeFrames = 0;
+    long partialFrames = 0;
+    long unchangedFrames = 0;
 };
 const RenderCounters& RendererCounters();

@@ -27,3 +27,34 @@ testing::AssertionResult ColorNear(const Rgb& actual, const Rgb& expected, int t
     return testing::AssertionFailure()
            << "colour " << actual << " is not within " << tolerance << " of " << expected;
 }
+
+testing::AssertionResult SamePixels(const FramePixels& actual, const FramePixels& expected)
+{
+    if (actual.width != expected.width || actual.height != expected.height)
+        return testing::AssertionFailure() << "a " << actual.width << " x " << actual.height
+                                           << " frame where " << expected.width << " x "
+                                           << expected.height << " was expected";
+    long differing = 0;
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < actual.rgba.size(); ++i) {
+        if (actual.rgba[i] != expected.rgba[i] && differing++ == 0)
+            first = i / 4;
+    }
+    if (differing == 0)
+        return testing::AssertionSuccess();
+    const int x = static_cast<int>(first % static_cast<std::size_t>(actual.width));
+    const int y = static_cast<int>(first / static_cast<std::size_t>(actual.width));
+    return testing::AssertionFailure() << differing << " channel values differ; the first at (" << x
+                                       << ", " << y << "): " << PixelAt(actual, x, y) << " where "
+                                       << PixelAt(expected, x, y) << " was expected";
+}
+
+RedrawSwitch::RedrawSwitch(bool trackDamage)
+{
+    setenv("TINDLEWICK_FULL_REDRAW", trackDamage ? "0" : "1", 1);
+}
+
+RedrawSwitch::~RedrawSwitch()
+{
+    unsetenv("TINDLEWICK_FULL_REDRAW");
+}
