@@ -9,7 +9,7 @@ namespace {
 
 // Damage is gathered on a lattice of cells this many pixels square, which turns any number
 // of small overlapping rectangles into a few that do not overlap.
-constexpr int CellSide = 8;
+constexpr int CellSide = 4;
 // A quad found further ahead in the last frame than this is taken as the same quad only
 // when the quads after it agree as well: a lone look-alike far ahead would otherwise mark
 // everything between as changed.
@@ -49,10 +49,15 @@ PixelRect QuadBounds(const Vertex corners[4])
         top = std::min(top, corners[i].y);
         bottom = std::max(bottom, corners[i].y);
     }
-    // Far off the screen (or not a number) is clamped to just off it: the screen is small.
-    const auto whole = [](float value) { return std::isnan(value) ? 0 : static_cast<int>(std::clamp(value, -1e6f, 1e6f)); };
-    return {whole(std::floor(left)) - 1, whole(std::floor(top)) - 1, whole(std::ceil(right)) + 1,
-            whole(std::ceil(bottom)) + 1};
+    // A pixel is drawn when its centre, half a pixel in, lies inside the quad. Corners are
+    // snapped to a fraction of a pixel before that test, so an edge is taken as reaching a
+    // little further out than it does. Far off the screen (or not a number) is clamped to
+    // just off it: the screen is small.
+    constexpr float Snap = 1.0f / 64;
+    const auto pixel = [](float edge) {
+        return std::isnan(edge) ? 0 : static_cast<int>(std::ceil(std::clamp(edge - 0.5f, -1e6f, 1e6f)));
+    };
+    return {pixel(left - Snap), pixel(top - Snap), pixel(right + Snap), pixel(bottom + Snap)};
 }
 
 void FrameDamage::Summarise(const DrawList& list, Summary& summary)

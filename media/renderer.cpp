@@ -81,6 +81,7 @@ struct RendererState {
     int appliedBlend = 0;
     GLuint boundTexture = 0;
     bool scissoring = false;
+    bool areasFromBuffer = false;
     // Textures freed while the frame still draws them go after it has been drawn.
     std::vector<GLuint> doomedTextures;
     // The serial of the picture each texture name holds now, by name.
@@ -267,15 +268,32 @@ void BindTexture(unsigned texture)
     }
 }
 
+// Partial redraws leave the scissors and the per-quad areas on for the next one; a whole
+// frame turns them off. Each change of state costs a software renderer dearly.
 void SetScissoring(bool on)
 {
     if (on == Renderer.scissoring)
         return;
     Renderer.scissoring = on;
-    if (on)
+    if (on) {
         gl.Enable(GL_SCISSOR_TEST);
-    else
+    } else {
         gl.Disable(GL_SCISSOR_TEST);
+        gl.Scissor(0, 0, Renderer.width, Renderer.height);
+    }
+}
+
+void TakeAreasFromBuffer(bool on)
+{
+    if (on == Renderer.areasFromBuffer)
+        return;
+    Renderer.areasFromBuffer = on;
+    if (on) {
+        gl.EnableVertexAttribArray(AreaSlot);
+    } else {
+        gl.DisableVertexAttribArray(AreaSlot);
+        gl.VertexAttrib1f(AreaSlot, 0);
+    }
 }
 
 void DrawQuads(unsigned texture, int blendMode, int firstQuad, int quadCount)
@@ -299,6 +317,7 @@ void UploadVertices(const std::vector<Vertex>& vertices)
 void DrawWhole(const DrawList& list)
 {
     SetScissoring(false);
+    TakeAreasFromBuffer(false);
     if (!list.Vertices().empty())
         UploadVertices(list.Vertices());
     for (const DrawCommand& command : list.Commands()) {
@@ -321,7 +340,7 @@ void DrawPlan(const ReplayPlan& plan)
     gl.BindBuffer(GL_ARRAY_BUFFER, Renderer.areaBuffer);
     gl.BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(plan.Areas().size()), plan.Areas().data(),
                   GL_STREAM_DRAW);
-    gl.EnableVertexAttribArray(AreaSlot);
+    TakeAreasFromBuffer(true);
     SetScissoring(true);
     std::vector<GLint> boxes;
     for (const ReplayBatch& batch : plan.Batches()) {
@@ -334,10 +353,6 @@ void DrawPlan(const ReplayPlan& plan)
             DrawQuads(group.texture, group.blendMode, group.firstQuad, group.quadCount);
         }
     }
-    gl.DisableVertexAttribArray(AreaSlot);
-    gl.VertexAttrib1f(AreaSlot, 0);
-    SetScissoring(false);
-    gl.Scissor(0, 0, Renderer.width, Renderer.height);
     Renderer.counters.quads += plan.QuadCount();
     ++Renderer.counters.partialFrames;
 }
@@ -469,7 +484,6 @@ void MarkFlipProbe()
     gl.Scissor(0, 0, 1, 1);
     gl.ClearColor(probe[0] / 255.0f, probe[1] / 255.0f, probe[2] / 255.0f, 1.0f);
     gl.Clear(GL_COLOR_BUFFER_BIT);
-    gl.Scissor(0, 0, Renderer.width, Renderer.height);
     SetScissoring(false);
     Renderer.shownOnScreen = false;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -142,10 +143,11 @@ TEST(FrameDamage, FrameAfterFrameTheRectanglesCoverEveryChangeAndNeverOverlap)
         }
         const DrawList after = Frame(next);
         const auto rects = damage.Compare(before, after);
+        // Every pixel whose centre lies inside a changed square, where it was or where it is.
         for (const Square& s : changed) {
-            for (float px = std::max(0.0f, s.x); px < std::min<float>(Width, s.x + s.side); px += 1)
-                for (float py = std::max(0.0f, s.y); py < std::min<float>(Height, s.y + s.side); py += 1)
-                    ASSERT_TRUE(Covers(rects, static_cast<int>(px), static_cast<int>(py))) << "frame " << frame;
+            for (int px = std::max(0, static_cast<int>(std::ceil(s.x - 0.5f))); px < Width && px + 0.5f < s.x + s.side; ++px)
+                for (int py = std::max(0, static_cast<int>(std::ceil(s.y - 0.5f))); py < Height && py + 0.5f < s.y + s.side; ++py)
+                    ASSERT_TRUE(Covers(rects, px, py)) << "frame " << frame;
         }
         for (std::size_t i = 0; i < rects.size(); ++i) {
             EXPECT_FALSE(rects[i].Empty());
