@@ -11,8 +11,10 @@
 
 #include <cassert>
 #include <cstddef>
-#include <memory>
 #include <deque>
+#include <iterator>
+#include <memory>
+#include <vector>
 
 template <class T>
 class List {
@@ -26,15 +28,20 @@ public:
     void Append(std::shared_ptr<T> element)
     {
         assert(element && "a list holds objects, never Null");
-        slots_.push_back({std::move(element), false});
+        // A walk holds references into `slots_`, which growing would move.
+        if (walks_ > 0)
+            arrivals_.push_back({std::move(element), false});
+        else
+            slots_.push_back({std::move(element), false});
         ++count_;
     }
 
     // Removes the first element that is `element`; false when there was none.
     bool Remove(const T* element)
     {
-        for (std::size_t i = 0; i < slots_.size(); ++i) {
-            if (!slots_[i].removed && slots_[i].element.get() == element) {
+        for (std::size_t i = 0; i < slots_.size() + arrivals_.size(); ++i) {
+            Slot& slot = At(i);
+            if (!slot.removed && slot.element.get() == element) {
                 Vacate(i);
                 return true;
             }
@@ -46,8 +53,11 @@ public:
     {
         if (walks_ == 0) {
             slots_.clear();
+            arrivals_.clear();
         } else {
             for (Slot& slot : slots_)
+                slot.removed = true;
+            for (Slot& slot : arrivals_)
                 slot.removed = true;
             gaps_ = true;
         }
@@ -61,7 +71,8 @@ public:
 
     // A walk in progress. While any walk runs, a removed element keeps its slot, marked
     // removed, so that the positions of the others stay put and the element stays alive;
-    // such slots are dropped when the last walk ends.
+    // such slots are dropped when the last walk ends, and elements appended meanwhile join
+    // the others then.
     class Walk {
     public:
         explicit Walk(List* list) : list_(list)
@@ -74,22 +85,26 @@ public:
         ~Walk()
         {
             if (--list_->walks_ == 0)
-                list_->CloseGaps();
+                list_->Settle();
         }
 
-        const std::shared_ptr<T>& operator*() const { return list_->slots_[index_].element; }
+        const std::shared_ptr<T>& operator*() const { return list_->At(index_).element; }
         Walk& operator++()
         {
             ++index_;
             Skip();
             return *this;
         }
-        bool operator!=(std::nullptr_t) const { return index_ < list_->slots_.size(); }
+        bool operator!=(std::nullptr_t) const { return index_ < list_->slots_.size() + list_->arrivals_.size(); }
 
     private:
         void Skip()
         {
-            while (index_ < list_->slots_.size() && list_->slots_[index_].removed)
+            const std::size_t settled = list_->slots_.size();
+            while (index_ < settled && list_->slots_[index_].removed)
+                ++index_;
+            while (index_ >= settled && index_ - settled < list_->arrivals_.size() &&
+                   list_->arrivals_[index_ - settled].removed)
                 ++index_;
         }
 
@@ -98,32 +113,43 @@ public:
     };
 
 private:
+    struct Slot {
+        std::shared_ptr<T> element;
+        bool removed;
+    };
+
+    // Position i counts through the settled slots, then the arrivals.
+    Slot& At(std::size_t i) { return i < slots_.size() ? slots_[i] : arrivals_[i - slots_.size()]; }
+
     void Vacate(std::size_t i)
     {
         --count_;
         if (walks_ > 0) {
-            slots_[i].removed = true;
+            At(i).removed = true;
             gaps_ = true;
         } else {
             slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
 
-    void CloseGaps()
+    void Settle()
     {
-        if (!gaps_)
-            return;
-        std::erase_if(slots_, [](const Slot& slot) { return slot.removed; });
-        gaps_ = false;
+        if (gaps_) {
+            std::erase_if(slots_, [](const Slot& slot) { return slot.removed; });
+            std::erase_if(arrivals_, [](const Slot& slot) { return slot.removed; });
+            gaps_ = false;
+        }
+        if (!arrivals_.empty()) {
+            slots_.insert(slots_.end(), std::make_move_iterator(arrivals_.begin()),
+                          std::make_move_iterator(arrivals_.end()));
+            arrivals_.clear();
+        }
     }
 
-    struct Slot {
-        std::shared_ptr<T> element;
-        bool removed;
-    };
-
-    // A deque, so that appending during a walk moves no element the walk has handed out.
-    std::deque<Slot> slots_;
+    // A vector, so that walks run through memory in order: they are most of the rules' time.
+    std::vector<Slot> slots_;
+    // Appended during a walk; a deque, so that appending moves none the walk has handed out.
+    std::deque<Slot> arrivals_;
     std::size_t count_ = 0;
     int walks_ = 0;
     bool gaps_ = false;

@@ -102,6 +102,24 @@ TEST_F(ListTest, ElementsAppendedDuringAWalkAreVisited)
     EXPECT_EQ(visited, (std::vector<std::string> {"a", "b", "c", "d", "e"}));
 }
 
+TEST_F(ListTest, TheElementInHandStaysPutWhileManyAreAppendedAndRemoved)
+{
+    int visited = 0;
+    for (const ItemPtr& item : list) {
+        ++visited;
+        if (item->name == "b") {
+            for (int i = 0; i < 1000; ++i)
+                ListAppend(list, std::make_shared<Item>("new"));
+            ListRemove(list, items[2].get());
+            EXPECT_EQ(item->name, "b");
+            EXPECT_EQ(item.get(), items[1].get());
+        }
+    }
+    EXPECT_EQ(visited, 3 + 1000);
+    EXPECT_EQ(ListCount(list), 1003);
+    EXPECT_EQ(Names(list)[2], "d");
+}
+
 TEST_F(ListTest, RemovingDuringAWalkThenAppendingKeepsTheOrder)
 {
     for (const ItemPtr& item : list)

@@ -1,0 +1,177 @@
+// What the rules cost, under Google Benchmark:
+// - one game frame (every object's update, then the particles) on a level holding as many
+//   objects as a level file can: a floor, an active button and an item on each of the 368
+//   cells, and the player, 1105 in all; with the player standing, pushing against the far
+//   wall (a cell scan and a button's release check each frame), and walking over coins;
+// - four boulders rolling over buttons on a level that is full but for their row;
+// - the bare walk of the full level's list;
+// - Map::Load of every level the game ships, and of the full level.
+//   build/bench/rules/bench_rules [--benchmark_format=csv] [DATA_DIR]
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+#include "game/level_loader.h"
+#include "game/player.h"
+#include "game/world_assets.h"
+#include "game/world_frame.h"
+#include "media/input.h"
+#include "tools/levelc/level_source.h"
+
+namespace {
+
+const std::string FullLevelPath = std::filesystem::temp_directory_path() / "bench_rules_full.lev";
+
+int HoldRight(int keyCode)
+{
+    return keyCode == KeyRight ? 1 : 0;
+}
+
+int HoldNothing(int)
+{
+    return 0;
+}
+
+void Silence(const Sound&) {}
+
+void WriteFullLevel()
+{
+    LevelData level;
+    for (LevelCell& cell : level.cells)
+        cell = {GroundFloorCode, SwitchActiveCode, ItemCoin};
+    std::ofstream(FullLevelPath, std::ios::binary) << EncodeLevel(level);
+}
+
+// The player starts in the top-left cell, on a coin that it never takes.
+void LoadFullLevel()
+{
+    Player->Reset();
+    Map::Load(FullLevelPath);
+    Player->X = MapOffsetX;
+    Player->Y = MapOffsetY;
+}
+
+void GameFrame(benchmark::State& state, int (*keys)(int))
+{
+    PlayerKeyIsHeld = keys;
+    LoadFullLevel();
+    // Across the top row, then against the far wall.
+    if (keys == HoldRight) {
+        for (int frame = 0; frame < 22 * 16; ++frame)
+            UpdateWorld();
+    }
+    for (auto _ : state)
+        UpdateWorld();
+    state.counters["objects"] = LevelObjects.Count();
+}
+
+// The walk across the top row: 22 steps of 16 frames, taking a coin and pressing a button
+// with each, the level loaded again between rounds.
+void WalkingOverCoins(benchmark::State& state)
+{
+    PlayerKeyIsHeld = HoldRight;
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadFullLevel();
+        state.ResumeTiming();
+        for (int frame = 0; frame < 22 * 16; ++frame)
+            UpdateWorld();
+    }
+    state.counters["objects"] = LevelObjects.Count();
+    state.SetItemsProcessed(state.iterations() * 22 * 16);
+}
+
+// The walk every rule makes: the whole list, first to last, reading each object's position.
+void WalkList(benchmark::State& state)
+{
+    LoadFullLevel();
+    for (auto _ : state) {
+        float sum = 0;
+        for (const GameObject& member : LevelObjects)
+            sum += member->X;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["objects"] = LevelObjects.Count();
+}
+
+// Four boulders rolling over a row of buttons: each scans the list for the cell ahead of it
+// every frame of its roll.
+void BouldersRolling(benchmark::State& state)
+{
+    PlayerKeyIsHeld = HoldNothing;
+    LevelData level;
+    for (LevelCell& cell : level.cells)
+        cell = {GroundFloorCode, SwitchActiveCode, ItemCoin};
+    for (int column = 0; column < MapWidth; ++column)
+        level.At(column, MapHeight - 1).item = column < 4 ? ItemBoulder : 0;
+    const std::string path = FullLevelPath + ".boulders";
+    std::ofstream(path, std::ios::binary) << EncodeLevel(level);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Player->Reset();
+        Map::Load(path);
+        for (const GameObject& object : LevelObjects) {
+            if (object->Kind == ObjectKind::Boulder)
+                object->Trigger(DirRight);
+        }
+        state.ResumeTiming();
+        for (int frame = 0; frame < 16 * 18; ++frame)
+            UpdateWorld();
+    }
+    state.counters["objects"] = LevelObjects.Count();
+    state.SetItemsProcessed(state.iterations() * 16 * 18);
+    std::remove(path.c_str());
+}
+
+void LoadLevel(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        Player->Reset();
+        Map::Load(path);
+    }
+    state.counters["objects"] = LevelObjects.Count();
+}
+
+std::vector<std::string> ShippedLevels(const std::string& data)
+{
+    std::vector<std::string> levels;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(data + "/Levels", error)) {
+        if (entry.path().extension() == ".lev")
+            levels.push_back(entry.path().string());
+    }
+    std::sort(levels.begin(), levels.end());
+    return levels;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    const std::string data = argc > 1 ? argv[1] : TINDLEWICK_DATA_DIR;
+    StartEffect = Silence;
+    UsePicturelessEmitters();
+    GameState = StatePlay;
+    WriteFullLevel();
+
+    benchmark::RegisterBenchmark("frame/full level/standing", GameFrame, HoldNothing);
+    benchmark::RegisterBenchmark("frame/full level/pushing on a wall", GameFrame, HoldRight);
+    benchmark::RegisterBenchmark("frame/full level/walking over coins", WalkingOverCoins)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("frame/four boulders rolling", BouldersRolling)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("walk/full level", WalkList);
+    for (const std::string& path : ShippedLevels(data))
+        benchmark::RegisterBenchmark(("load/" + std::filesystem::path(path).filename().string()).c_str(), LoadLevel, path)
+            ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("load/full level", LoadLevel, FullLevelPath)->Unit(benchmark::kMicrosecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::remove(FullLevelPath.c_str());
+    return 0;
+}
