@@ -14,7 +14,7 @@ esac
 
 packages="cmake ninja-build g++ pkg-config libsdl2-dev libgl-dev libegl-dev libgl1-mesa-dri
   libfreetype-dev libpng-dev libjpeg-dev libogg-dev libvorbis-dev libgtest-dev libgmock-dev
-  libbenchmark-dev fonts-dejavu-core"
+  libbenchmark-dev fonts-dejavu-core xvfb"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

@@ -190,19 +190,19 @@ void StartBuffers()
     TrackDamage(wanted && kept && FlipCopiesBackBuffer());
 }
 
-// Start-up benchmarks time the first frame the game presents: with
-// TINDLEWICK_FIRST_PRESENT_FD set, its CLOCK_MONOTONIC time in nanoseconds goes to that
-// file descriptor.
-void MarkFirstPresent()
+// Benchmarks time the frames the game presents: with TINDLEWICK_PRESENT_FD set, the
+// CLOCK_MONOTONIC time of each present, in nanoseconds, goes to that file descriptor, a line
+// each.
+void MarkPresent()
 {
-    const char* descriptor = std::getenv("TINDLEWICK_FIRST_PRESENT_FD");
+    static const char* const descriptor = std::getenv("TINDLEWICK_PRESENT_FD");
     if (!descriptor)
         return;
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     const std::string line = std::to_string(now.tv_sec * 1000000000LL + now.tv_nsec) + "\n";
     if (write(std::atoi(descriptor), line.data(), line.size()) < 0)
-        std::perror("TINDLEWICK_FIRST_PRESENT_FD");
+        std::perror("TINDLEWICK_PRESENT_FD");
 }
 
 void StartFramePacing(int depth, int hertz)
@@ -343,8 +343,7 @@ void PresentFrame(int sync)
         WaitForNextFrame(Open.pacer, ClockMs, SleepMs);
         Flip(false);
     }
-    if (presentNumber == 0)
-        MarkFirstPresent();
+    MarkPresent();
 }
 
 int PresentCount()

@@ -5,8 +5,8 @@
 // the OpenGL driver cost by themselves.
 //   bench_bare [--quads] [--unpaced] [--frames N]
 // It runs until it is stopped, or for N frames, then prints "frames F seconds S". With
-// TINDLEWICK_FIRST_PRESENT_FD set it writes the CLOCK_MONOTONIC time of its first present,
-// in nanoseconds, to that file descriptor, as the game does.
+// TINDLEWICK_PRESENT_FD set it writes the CLOCK_MONOTONIC time of each present, in
+// nanoseconds, to that file descriptor, a line each, as the game does.
 #include <SDL.h>
 #include <SDL_opengl.h>
 
@@ -54,9 +54,9 @@ double Now()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-void MarkFirstPresent()
+void MarkPresent()
 {
-    const char* fd = std::getenv("TINDLEWICK_FIRST_PRESENT_FD");
+    static const char* const fd = std::getenv("TINDLEWICK_PRESENT_FD");
     if (!fd)
         return;
     timespec now{};
@@ -177,8 +177,8 @@ int main(int argc, char** argv)
         if (options.paced)
             WaitForFrame(due);
         SDL_GL_SwapWindow(window);
-        if (frames++ == 0)
-            MarkFirstPresent();
+        MarkPresent();
+        ++frames;
     }
     std::printf("frames %ld seconds %.3f\n", frames, Now() - start);
     SDL_GL_DeleteContext(context);
