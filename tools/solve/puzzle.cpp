@@ -54,13 +54,29 @@ private:
 
     void Press(const Switch& button, int tick)
     {
-        events_.pressed = true;
         if (button.kind == SwitchKind::Static) {
             state_.removedColors |= static_cast<uint8_t>(1 << button.color);
+            Switched(button.color, tick * StrideFrames);
         } else if (!Down(button.color)) {
             // A press while down does nothing: the hold time is not restarted.
             state_.activeDown |= static_cast<uint8_t>(1 << button.color);
             pressTick_[button.color] = tick;
+            // Opened by a roll, the gates stand open for two strides at most.
+            Switched(button.color, (tick + 2) * StrideFrames);
+        }
+    }
+
+    // The gates of a colour, and its active button, changed in the frame given.
+    void Switched(int color, int frame)
+    {
+        std::vector<int> cells = puzzle_.gateCells[color];
+        if (puzzle_.activeButton[color] >= 0)
+            cells.push_back(puzzle_.activeButton[color]);
+        for (const int cell : cells) {
+            if (rolling_ >= 0)
+                events_.roll.push_back({cell, frame, false});
+            else
+                events_.touched.push_back(cell);
         }
     }
 
@@ -100,12 +116,12 @@ private:
     StepOutcome PlayerScan()
     {
         to_ = Next(from_);
+        events_.touched.push_back(to_);
         if (IsWallCode(puzzle_.ground[to_]))
             return StepOutcome::Blocked;
         const Switch found = SwitchOf(puzzle_.switches[to_]);
         if (found.kind == SwitchKind::Goal)
             return state_.keysLeft <= 0 ? StepOutcome::Finished : StepOutcome::Blocked;
-        events_.gate = found.kind == SwitchKind::Gate;
         if (!PassSwitch(to_, 0))
             return StepOutcome::Blocked;
         uint8_t& item = state_.items[to_];
@@ -115,14 +131,13 @@ private:
             if (!(item == ItemWoody ? WoodRule(to_) : BoxRule(to_)))
                 return StepOutcome::Blocked;
             pushed_.push_back(to_);
-            events_.pushed = true;
             break;
         case ItemBoulder: {
             int struck = -1;
             if (!BoulderRule(to_, false, 0, struck))
                 return StepOutcome::Blocked;
             rolling_ = to_;
-            events_.pushed = true;
+            events_.rollDirection = direction_;
             break;
         }
         case ItemKey:
@@ -143,6 +158,7 @@ private:
     bool WoodRule(int from)
     {
         const int to = Next(from);
+        events_.touched.push_back(to);
         if (IsWallCode(puzzle_.ground[to]) || !PassSwitch(to, 0))
             return false;
         if (state_.items[to] == ItemWoody) {
@@ -157,6 +173,7 @@ private:
     bool BoxRule(int from)
     {
         const int to = Next(from);
+        events_.touched.push_back(to);
         return !IsWallCode(puzzle_.ground[to]) && PassSwitch(to, 0) && state_.items[to] == 0;
     }
 
@@ -165,8 +182,18 @@ private:
     bool BoulderRule(int from, bool chained, int tick, int& struck)
     {
         const int to = Next(from);
-        if (rolling_ >= 0)
-            events_.rollCells.push_back(to);
+        const bool passes = PassesBoulder(to, chained, tick, struck);
+        if (rolling_ >= 0) {
+            events_.roll.push_back({from, tick * StrideFrames, passes});
+            events_.roll.push_back({to, tick * StrideFrames, false});
+        } else {
+            events_.touched.push_back(to);
+        }
+        return passes;
+    }
+
+    bool PassesBoulder(int to, bool chained, int tick, int& struck)
+    {
         if (IsWallCode(puzzle_.ground[to]) || !PassSwitch(to, tick))
             return false;
         uint8_t& item = state_.items[to];
@@ -194,7 +221,6 @@ private:
                 continue;
             }
             state_.items[cell] = ItemBoulder;
-            events_.lastRollFrame = tick * StrideFrames;
             int unused = -1;
             if (struck < 0 || !BoulderRule(struck, false, tick, unused))
                 return tick;
@@ -229,6 +255,7 @@ private:
                 continue;
             state_.activeDown &= static_cast<uint8_t>(~(1 << color));
             pressTick_[color] = -1;
+            Switched(color, (tick + 1) * StrideFrames);
         }
     }
 
@@ -266,6 +293,8 @@ std::string MakePuzzle(const LevelData& level, Puzzle& puzzle, PuzzleState& star
                                  found.kind == SwitchKind::Active)) {
             return "an item lies on a button or the goal at " + CellName(cell);
         }
+        if (found.kind == SwitchKind::Gate)
+            made.gateCells[found.color].push_back(cell);
         if (found.kind == SwitchKind::Active) {
             if (made.activeButton[found.color] >= 0)
                 return "a second active button of colour " + std::to_string(found.color) + " at " + CellName(cell);

@@ -24,6 +24,7 @@ struct Puzzle {
     std::array<uint8_t, LevelCellCount> ground{};    // level file ground codes
     std::array<uint8_t, LevelCellCount> switches{};  // level file switch codes
     std::array<int, 3> activeButton{-1, -1, -1};  // the cell of the active button of a colour
+    std::array<std::vector<int>, 3> gateCells;    // the gates of each colour
     std::vector<int> coinCells;                   // in file order; bit i of a mask is coin i
     std::vector<int> keyCells;
 };
@@ -43,15 +44,21 @@ struct PuzzleState {
     bool operator==(const PuzzleState&) const = default;
 };
 
-// Everything a step did, for a search that must keep a solution free of timing.
+// Where a step acted, for a search that keeps its solutions free of timing.
 struct StepEvents {
-    bool pushed = false;   // a block or boulder was set moving
-    bool pressed = false;  // a button was pressed
-    bool gate = false;     // the target cell holds a gate (open or closed)
-    // Cells scanned by rolling boulders, and the frame of the last such scan, counted from the
-    // frame the step began.
-    std::vector<int> rollCells;
-    int lastRollFrame = -1;
+    // Cells the step scanned or changed outside a roll, and the gates (and active button) of
+    // every colour whose button went down or came up.
+    std::vector<int> touched;
+    // A roll: every cell a rolling boulder stood on, scanned, or changed by a press, with the
+    // frame (counted from the frame the step began) in which it did; `rolledOn` when the
+    // boulder standing there rolled on in that frame.
+    struct RollTouch {
+        int cell;
+        int frame;
+        bool rolledOn;
+    };
+    std::vector<RollTouch> roll;
+    int rollDirection = -1;
 };
 
 enum class StepOutcome { Blocked, Moved, Finished, TimingSensitive };

@@ -10,11 +10,19 @@
 
 namespace {
 
-// Steps after a boulder push in which the roll may still be under way.
-struct Flight {
-    int stepsLeft = 0;
-    std::vector<int> cells;  // every cell the roll scanned, sorted
+// What a roll that may still be under way forbids: a replay hands over the next letter one
+// frame earlier in the world's update than a player's key is read, and a player may wait
+// between steps, so a cell the roll is not yet done with may hold the boulder for one of them
+// and not for another. Until the roll is done with a cell, no step may scan or change it, and
+// no new roll may reach it.
+struct FlightCell {
+    int cell;
+    int steps;   // steps to come before the roll is done with the cell
+    int follow;  // at the last of them, the roll's direction if the boulder rolls on out of
+                 // the cell then, so that the player may step in behind it; else -1
+    bool operator<(const FlightCell& other) const { return cell < other.cell; }
 };
+using Flight = std::vector<FlightCell>;
 
 constexpr std::string_view MoveLetters = "WDSA";
 constexpr uint8_t MovableKinds[3] = {ItemWoody, ItemBoxy, ItemBoulder};
@@ -76,10 +84,10 @@ std::string Encode(const Puzzle& puzzle, const PuzzleState& state, const Flight&
         }
         Put16(key, EndOfList);
     }
-    key += static_cast<char>(flight.stepsLeft);
-    if (flight.stepsLeft > 0) {
-        for (const int cell : flight.cells)
-            Put16(key, cell);
+    for (const FlightCell& busy : flight) {
+        Put16(key, busy.cell);
+        key += static_cast<char>(busy.steps);
+        key += static_cast<char>(busy.follow);
     }
     return key;
 }
@@ -99,10 +107,14 @@ PuzzleState Decode(const Puzzle& puzzle, const PuzzleState& start, std::string_v
         for (int cell = Get16(key, at); cell != EndOfList; cell = Get16(key, at))
             state.items[cell] = kind;
     }
-    flight.stepsLeft = static_cast<unsigned char>(key[at++]);
-    flight.cells.clear();
-    while (at < key.size())
-        flight.cells.push_back(Get16(key, at));
+    flight.clear();
+    while (at < key.size()) {
+        const int cell = Get16(key, at);
+        const int steps = static_cast<unsigned char>(key[at]);
+        const int follow = static_cast<signed char>(key[at + 1]);
+        at += 2;
+        flight.push_back({cell, steps, follow});
+    }
     return state;
 }
 
@@ -253,28 +265,52 @@ private:
     std::vector<Target> targets_;
 };
 
-// While a roll may be under way the player only walks, and not into the roll's way: the
-// frames in which a boulder passes a cell differ between a replay and a waiting player.
-bool FitsFlight(const Flight& flight, const StepEvents& events, int target)
+constexpr int StrideFrames = static_cast<int>(CellSize / MoveSpeed);
+
+const FlightCell* Busy(const Flight& flight, int cell)
 {
-    if (flight.stepsLeft == 0)
-        return true;
-    return !events.pushed && !events.pressed && !events.gate &&
-           !std::binary_search(flight.cells.begin(), flight.cells.end(), target);
+    const auto found = std::lower_bound(flight.begin(), flight.end(), FlightCell{cell, 0, -1});
+    return found != flight.end() && found->cell == cell ? &*found : nullptr;
+}
+
+bool FitsFlight(const Flight& flight, const StepEvents& events, int direction, int target)
+{
+    for (const int cell : events.touched) {
+        const FlightCell* busy = Busy(flight, cell);
+        if (busy && !(cell == target && busy->steps == 1 && busy->follow == direction))
+            return false;
+    }
+    // A new roll may follow an old one into a cell at least a stride after the old one is
+    // done with it: it then meets what the old roll left there, as the model has it.
+    for (const StepEvents::RollTouch& touch : events.roll) {
+        const FlightCell* busy = Busy(flight, touch.cell);
+        if (busy && touch.frame < busy->steps * StrideFrames)
+            return false;
+    }
+    return true;
 }
 
 Flight FlightAfter(const Flight& flight, const StepEvents& events)
 {
+    Flight candidates;
+    for (const FlightCell& busy : flight) {
+        if (busy.steps > 1)
+            candidates.push_back({busy.cell, busy.steps - 1, busy.follow});
+    }
+    for (const StepEvents::RollTouch& touch : events.roll) {
+        if (touch.frame >= StrideFrames)
+            candidates.push_back({touch.cell, touch.frame / StrideFrames, touch.rolledOn ? events.rollDirection : -1});
+    }
+    std::stable_sort(candidates.begin(), candidates.end());
     Flight next;
-    if (events.lastRollFrame >= 0) {
-        // The last scan of the roll, and a step more for a button it pressed to come up.
-        next.stepsLeft = events.lastRollFrame / static_cast<int>(CellSize / MoveSpeed) + 2;
-        next.cells = events.rollCells;
-        std::sort(next.cells.begin(), next.cells.end());
-        next.cells.erase(std::unique(next.cells.begin(), next.cells.end()), next.cells.end());
-    } else if (flight.stepsLeft > 1) {
-        next.stepsLeft = flight.stepsLeft - 1;
-        next.cells = flight.cells;
+    for (const FlightCell& candidate : candidates) {
+        if (next.empty() || next.back().cell != candidate.cell) {
+            next.push_back(candidate);
+        } else if (candidate.steps > next.back().steps) {
+            next.back() = candidate;
+        } else if (candidate.steps == next.back().steps && candidate.follow != next.back().follow) {
+            next.back().follow = -1;
+        }
     }
     return next;
 }
@@ -316,7 +352,7 @@ SearchResult FindShortestSolution(const Puzzle& puzzle, const PuzzleState& start
                 const StepOutcome outcome = StepPuzzle(puzzle, next, direction, events);
                 if (outcome == StepOutcome::Blocked || outcome == StepOutcome::TimingSensitive)
                     continue;
-                if (!FitsFlight(flight, events, NeighbourCell(position.player, direction)))
+                if (!FitsFlight(flight, events, direction, NeighbourCell(position.player, direction)))
                     continue;
                 if (outcome == StepOutcome::Finished) {
                     if (allCoins && next.coinsLeft > 0)
