@@ -42,8 +42,9 @@ bool Held(const TGameObject& button)
     return false;
 }
 
-// Nothing moves, no button is counting down its hold time or about to come up.
-bool Settled()
+}  // namespace
+
+bool WorldSettled()
 {
     for (const GameObject& member : LevelObjects) {
         if (member->Moving != 0)
@@ -56,6 +57,8 @@ bool Settled()
     }
     return true;
 }
+
+namespace {
 
 int CellOfPlayer()
 {
@@ -124,7 +127,7 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
     const auto letterCount = static_cast<int>(letters.size());
     int refusedFrames = 0;
     while (!run.finished) {
-        if (MoveCount >= letterCount && Settled())
+        if (MoveCount >= letterCount && WorldSettled())
             break;
         const int stepsBefore = MoveCount;
         const int cell = CellOfPlayer();
@@ -132,7 +135,7 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
         if (mode == RunMode::Replay) {
             Player->TryMove(Player->NextReplayLetter());
         } else {
-            offered = offered && (mode == RunMode::KeysAtOnce || Settled());
+            offered = offered && (mode == RunMode::KeysAtOnce || WorldSettled());
             HeldLetter = offered ? letters[MoveCount] : 0;
         }
         UpdateWorld();

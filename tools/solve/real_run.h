@@ -30,6 +30,10 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
 
 const char* RunModeName(RunMode mode);
 
+// Nothing in the current level moves, and no active button is counting down its hold time or
+// about to come up: the moment a patient player presses the next key.
+bool WorldSettled();
+
 // Plays `letters` in all three ways. Returns one message per way that misses the goal or a
 // coin, and one when the ways part (the cells the steps start from differ); empty when the
 // letters are a faithful all-coin solution.
