@@ -1,0 +1,25 @@
+// Input scripts (--script): read, then delivered frame by frame into an input state. A
+// script that is refused names itself and holds no events; one that is accepted delivers
+// every event by the frame after its last.
+#include <climits>
+
+#include "fuzz/fuzz_support.h"
+#include "fuzz/fuzz_target.h"
+#include "media/input_script.h"
+
+FUZZ_TARGET(input_script)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    InputScript script;
+    const std::string error = script.Read("fuzz.script", text);
+    if (!error.empty()) {
+        FuzzCheck(error.starts_with("fuzz.script, line "), "a refused script is named with its line");
+        FuzzCheck(script.Finished(), "a refused script holds no events");
+        return;
+    }
+    InputState input;
+    for (int frame = 0; frame < 64 && !script.Finished(); ++frame)
+        script.Deliver(frame, input);
+    script.Deliver(INT_MAX, input);
+    FuzzCheck(script.Finished(), "every event is delivered once its frame has come");
+}
