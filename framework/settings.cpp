@@ -55,6 +55,26 @@ void ReportWriteFailure()
     LogError(message);
 }
 
+// Replaces every line of the key, or appends one.
+void SetLine(std::vector<std::string>& lines, const std::string& key, const std::string& value)
+{
+    // The key is lowered like the stored lines, so a key given with capitals replaces its
+    // line instead of adding another one at every write.
+    const std::string prefix = LowerText(key) + " = ";
+    const std::string setting = prefix + LowerText(value);
+    bool found = false;
+    for (std::string& line : lines) {
+        if (line.starts_with(prefix)) {
+            line = setting;
+            found = true;
+        }
+    }
+    if (!found) {
+        lines.push_back(setting);
+        LogWarning("Requested data wasnt founded, so its added");
+    }
+}
+
 }  // namespace
 
 void TWisp_Config::SetFile(const std::string& name)
@@ -87,26 +107,18 @@ int TWisp_Config::ReadSettingInt(const std::string& key)
 
 void TWisp_Config::WriteSetting(const std::string& key, const std::string& value)
 {
+    WriteSettings({{key, value}});
+}
+
+void TWisp_Config::WriteSettings(const std::vector<std::pair<std::string, std::string>>& settings)
+{
     std::optional<std::vector<std::string>> lines = ReadAllLines();
     if (!lines) {
         ReportWriteFailure();
         return;
     }
-    // The key is lowered like the stored lines, so a key given with capitals replaces its
-    // line instead of adding another one at every write.
-    const std::string prefix = LowerText(key) + " = ";
-    const std::string setting = prefix + LowerText(value);
-    bool found = false;
-    for (std::string& line : *lines) {
-        if (line.starts_with(prefix)) {
-            line = setting;
-            found = true;
-        }
-    }
-    if (!found) {
-        lines->push_back(setting);
-        LogWarning("Requested data wasnt founded, so its added");
-    }
+    for (const auto& [key, value] : settings)
+        SetLine(*lines, key, value);
     if (!ReplaceFileLines(SettingsFileName, *lines))
         ReportWriteFailure();
 }
@@ -129,4 +141,9 @@ std::string ReadSettingStr(const std::string& key)
 void WriteSetting(const std::string& key, const std::string& value)
 {
     TWisp_Config::WriteSetting(key, value);
+}
+
+void WriteSettings(const std::vector<std::pair<std::string, std::string>>& settings)
+{
+    TWisp_Config::WriteSettings(settings);
 }

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 extern std::string SettingsFileName;
 
@@ -19,9 +21,14 @@ std::string ReadSettingStr(const std::string& key);
 // other lines kept as they were. A missing file is created. A file that cannot be written
 // keeps its old content, and the failure is reported on standard error and in the log.
 void WriteSetting(const std::string& key, const std::string& value);
+// Several keys in one rewrite, each as WriteSetting would write it: whatever stops the
+// program meanwhile, the file holds all of them or none. For settings that belong together,
+// such as a record's steps and the name of its holder.
+void WriteSettings(const std::vector<std::pair<std::string, std::string>>& settings);
 }  // namespace TWisp_Config
 
 void SetSettingsFile(const std::string& name);
 int ReadSettingInt(const std::string& key);
 std::string ReadSettingStr(const std::string& key);
 void WriteSetting(const std::string& key, const std::string& value);
+void WriteSettings(const std::vector<std::pair<std::string, std::string>>& settings);

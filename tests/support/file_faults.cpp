@@ -1,11 +1,33 @@
 #include "tests/support/file_faults.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <exception>
+#include <sched.h>
 #include <stdexcept>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
+
 constexpr uid_t NobodyId = 65534;
+
+// Once for the whole test program: mounts made afterwards stay inside it, and vanish with it.
+bool InPrivateMountNamespace()
+{
+    static const bool entered =
+        unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    return entered;
+}
+
+std::size_t FreeBytes(const std::string& folder)
+{
+    struct statvfs info {};
+    statvfs(folder.c_str(), &info);
+    return static_cast<std::size_t>(info.f_bavail) * info.f_frsize;
+}
+
 }  // namespace
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
@@ -39,4 +61,38 @@ UnprivilegedUser::~UnprivilegedUser()
         return;
     if (seteuid(0) != 0 || setegid(0) != 0)
         std::terminate();
+}
+
+SmallDisk::SmallDisk(const std::string& folder, std::size_t bytes) : folder_(folder)
+{
+    const std::string options = "size=" + std::to_string(bytes) + ",mode=0777";
+    mounted_ = InPrivateMountNamespace() &&
+               mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (mounted_)
+        umount2(folder_.c_str(), MNT_DETACH);
+}
+
+void SmallDisk::FillLeaving(std::size_t bytes)
+{
+    std::FILE* filler = std::fopen((folder_ + "/filler").c_str(), "ab");
+    if (!filler)
+        throw std::runtime_error("cannot fill the small disk");
+    // Unbuffered, so that the free space is exact after every chunk.
+    std::setvbuf(filler, nullptr, _IONBF, 0);
+    const std::string chunk(1024, 'x');
+    while (FreeBytes(folder_) > bytes) {
+        const std::size_t size = std::min(chunk.size(), FreeBytes(folder_) - bytes);
+        if (std::fwrite(chunk.data(), 1, size, filler) != size)
+            break;
+    }
+    std::fclose(filler);
+}
+
+void SmallDisk::Unfill()
+{
+    std::remove((folder_ + "/filler").c_str());
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <csignal>
+#include <cstddef>
+#include <string>
 #include <sys/resource.h>
 
 // While it lives, no file can grow past `bytes`: a longer write fails as on a full disk
@@ -31,4 +33,25 @@ public:
 
 private:
     bool switched_ = false;
+};
+
+// A real disk of `bytes` bytes at `folder`: a tmpfs mounted in a mount namespace of the test
+// process's own, so that nothing outside the process sees it. Mounting needs root (or the
+// right to make namespaces): Mounted() tells whether it worked, and tests skip otherwise.
+class SmallDisk {
+public:
+    SmallDisk(const std::string& folder, std::size_t bytes);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    // Fills the disk with a file of its own until at most `bytes` are left free.
+    void FillLeaving(std::size_t bytes);
+    // Takes that file away again.
+    void Unfill();
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
 };

@@ -1,0 +1,161 @@
+#include "tools/soak/soak_run.h"
+
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+#include "framework/particles.h"
+#include "game/game_state.h"
+#include "game/items.h"
+#include "game/level_loader.h"
+#include "game/player.h"
+#include "game/world_assets.h"
+#include "game/world_frame.h"
+#include "media/input.h"
+
+namespace {
+
+// Arrow keys held in the frame being run: up, right, down, left.
+bool Held[4] = {};
+
+int HeldBySoak(int keyCode)
+{
+    switch (keyCode) {
+    case KeyUp: return Held[0];
+    case KeyRight: return Held[1];
+    case KeyDown: return Held[2];
+    case KeyLeft: return Held[3];
+    default: return 0;
+    }
+}
+
+// Far longer than any burst lives: a particle still there after this never dies.
+constexpr int ParticleLifeBound = 600;
+
+int LiveParticles()
+{
+    int count = 0;
+    for (const Emitter& emitter : Emitters)
+        count += ListCount(emitter->Particles);
+    return count;
+}
+
+class Soak {
+public:
+    Soak(const std::vector<std::string>& levels, std::mt19937& random) : levels_(levels), random_(random)
+    {
+        UsePicturelessEmitters();
+        StartEffect = [](const Sound&) {};
+        PlayerKeyIsHeld = HeldBySoak;
+        // Instead of the outcome screen: leave the level as the finish sequence does.
+        FinishSequence = [] {
+            GameState = StateLeaveLevel;
+            Player->Reset();
+        };
+    }
+
+    SoakReport Run(int64_t frames)
+    {
+        std::size_t level = 0;
+        while (report_.frames < frames) {
+            PlayAttempt(levels_[level], frames);
+            if (report_.attempts == 1)
+                report_.startKilobytes = ResidentKilobytes();
+            const bool finished = GameState == StateLeaveLevel;
+            report_.finishes += finished ? 1 : 0;
+            // A player mostly tries again; sometimes gives up and picks the next level.
+            if (!finished && Chance(75))
+                ++report_.restarts;
+            else
+                level = (level + 1) % levels_.size();
+            EndAttempt();
+        }
+        report_.endKilobytes = ResidentKilobytes();
+        return report_;
+    }
+
+private:
+    bool Chance(int percent) { return std::uniform_int_distribution<int>(0, 99)(random_) < percent; }
+
+    // Mostly one arrow, sometimes two at once, sometimes none, each for up to three steps.
+    void ChooseKeys()
+    {
+        for (bool& key : Held)
+            key = false;
+        const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
+        std::uniform_int_distribution<int> arrow(0, 3);
+        if (roll < 75)
+            Held[arrow(random_)] = true;
+        if (roll >= 60 && roll < 75)
+            Held[arrow(random_)] = true;
+        keyFramesLeft_ = std::uniform_int_distribution<int>(1, 48)(random_);
+    }
+
+    void PlayAttempt(const std::string& path, int64_t frames)
+    {
+        ++report_.attempts;
+        Player->Reset();
+        Map::Load(path);
+        GameState = StatePlay;
+        const int length = std::uniform_int_distribution<int>(100, 4000)(random_);
+        for (int i = 0; i < length && report_.frames < frames && GameState == StatePlay; ++i) {
+            if (--keyFramesLeft_ <= 0)
+                ChooseKeys();
+            UpdateWorld();
+            ++report_.frames;
+            report_.mostObjects = std::max(report_.mostObjects, LevelObjects.Count());
+            report_.mostParticles = std::max(report_.mostParticles, LiveParticles());
+        }
+    }
+
+    // Restart and leaving both clear the level as the game does: the player reset, the
+    // particles and then every object removed.
+    void EndAttempt()
+    {
+        std::vector<std::weak_ptr<TGameObject>> objects;
+        for (const GameObject& object : LevelObjects) {
+            if (object != Player)
+                objects.push_back(object);
+        }
+        for (int frame = 0; frame < ParticleLifeBound && LiveParticles() > 0; ++frame)
+            UpdateEmitters();
+        Check(LiveParticles() == 0, "particles outlived " + std::to_string(ParticleLifeBound) + " frames");
+        Player->Reset();
+        ClearEmitters(nullptr);
+        TGameObject::ClearAll();
+        Check(LevelObjects.Count() == 0, "objects were left in LevelObjects after ClearAll");
+        for (const std::weak_ptr<TGameObject>& object : objects) {
+            if (!object.expired()) {
+                Check(false, std::string("a removed ") + KindTag(object.lock()->Kind) + " is still alive");
+                break;
+            }
+        }
+    }
+
+    void Check(bool holds, const std::string& what)
+    {
+        if (!holds)
+            report_.failures.push_back("frame " + std::to_string(report_.frames) + ": " + what);
+    }
+
+    const std::vector<std::string>& levels_;
+    std::mt19937& random_;
+    SoakReport report_;
+    int keyFramesLeft_ = 0;
+};
+
+}  // namespace
+
+SoakReport RunSoak(const std::vector<std::string>& levels, int64_t frames, std::mt19937& random)
+{
+    return Soak(levels, random).Run(frames);
+}
+
+int64_t ResidentKilobytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    int64_t size = 0;
+    int64_t resident = 0;
+    statm >> size >> resident;
+    return resident * sysconf(_SC_PAGESIZE) / 1024;
+}

@@ -1,0 +1,30 @@
+// The soak itself: levels played one after another through the real rules, each attempt
+// for a random number of frames with random held keys, then restarted, left, or finished
+// by entering the goal, as a player might.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+struct SoakReport {
+    int64_t frames = 0;
+    int attempts = 0;
+    int restarts = 0;
+    int finishes = 0;
+    int mostObjects = 0;
+    int mostParticles = 0;
+    // Resident memory once the first attempt has run, and at the end.
+    int64_t startKilobytes = 0;
+    int64_t endKilobytes = 0;
+    // What went wrong, with the frame it was seen in; empty when all held.
+    std::vector<std::string> failures;
+};
+
+// Plays `frames` frames over `levels` (paths of level files), drawing every random choice
+// from `random`, so that a seed always gives the same run.
+SoakReport RunSoak(const std::vector<std::string>& levels, int64_t frames, std::mt19937& random);
+
+// The process's resident memory in kilobytes.
+int64_t ResidentKilobytes();
