@@ -160,3 +160,16 @@ TEST_F(SaveFaults, AFullDiskLeavesTheOldFileAndTheNextSaveWithRoomSucceeds)
         EXPECT_EQ(ReadSettingStr("7.player"), "anna") << free << " bytes free";
     }
 }
+
+// A hostile file: one line of a megabyte among ordinary ones.
+TEST_F(SaveFaults, AMegabyteLineIsReadAndKeptWholeAndTheLinesAroundItStillWork)
+{
+    const std::string moves(1 << 20, 'W');
+    WriteFileBytes("Hiscores.dat", "0.player = ANNA\r\n0.score = " + moves + "\r\n1.player = none\r\n");
+    SetSettingsFile("Hiscores.dat");
+    EXPECT_EQ(ReadSettingStr("0.score"), std::string(1 << 20, 'w'));
+    EXPECT_EQ(ReadSettingStr("1.player"), "none");
+    WriteSetting("1.player", "bob");
+    EXPECT_EQ(ReadFileBytes("Hiscores.dat"), "0.player = anna\r\n0.score = " + std::string(1 << 20, 'w') +
+                                                  "\r\n1.player = bob\r\n");
+}
