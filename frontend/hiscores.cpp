@@ -40,10 +40,10 @@ int DecideRecord()
 void StoreRecord(int newRecord, const std::string& name)
 {
     SetSettingsFile("Hiscores.dat");
-    if (newRecord != 0) {
-        WriteSetting(ScoreKey(CurrentLevel), ReplayString);
-        WriteSetting(PlayerKey(CurrentLevel), name);
-    }
+    // Steps and name in one rewrite: a save cut short by a crash or a full disk must not
+    // leave the new steps under the old holder's name.
+    if (newRecord != 0)
+        WriteSettings({{ScoreKey(CurrentLevel), ReplayString}, {PlayerKey(CurrentLevel), name}});
     ReadHiscoreTable();
     SetSettingsFile("Settings.ini");
 }

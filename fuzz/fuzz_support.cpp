@@ -104,3 +104,30 @@ std::string FuzzInput::Rest()
 {
     return Bytes(size_);
 }
+
+InFuzzFolder::InFuzzFolder() : previous_(std::filesystem::current_path().string())
+{
+    std::filesystem::current_path(FuzzFolder());
+}
+
+InFuzzFolder::~InFuzzFolder()
+{
+    std::filesystem::current_path(previous_);
+}
+
+std::vector<std::string> SplitInput(const uint8_t* data, size_t size, const std::string& separator, size_t parts)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> pieces;
+    size_t from = 0;
+    while (pieces.size() + 1 < parts) {
+        const size_t at = input.find(separator, from);
+        if (at == std::string::npos)
+            break;
+        pieces.push_back(input.substr(from, at - from));
+        from = at + separator.size();
+    }
+    pieces.push_back(from <= input.size() ? input.substr(from) : "");
+    pieces.resize(parts);
+    return pieces;
+}

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // Runs `load` with RaiseError turned into an exception. Returns the fatal message, or the
 // empty text when there was none. A fatal stop with a clear message is what a bad file
@@ -20,6 +21,22 @@ void FuzzCheck(bool holds, const char* what);
 // Writes the bytes to `name` in a folder of the process's own (in memory where the system
 // has such a folder) and returns the path. For readers that take a path.
 std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size);
+
+// For readers that take names relative to the working directory: while it lives, the
+// folder of WriteFuzzFile is the working directory.
+class InFuzzFolder {
+public:
+    InFuzzFolder();
+    ~InFuzzFolder();
+    InFuzzFolder(const InFuzzFolder&) = delete;
+    InFuzzFolder& operator=(const InFuzzFolder&) = delete;
+
+private:
+    std::string previous_;
+};
+
+// The input cut into parts at every `separator`; a missing part is empty.
+std::vector<std::string> SplitInput(const uint8_t* data, size_t size, const std::string& separator, size_t parts);
 
 // The input taken from the front: small numbers first, then the bytes that are left.
 class FuzzInput {

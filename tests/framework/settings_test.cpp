@@ -168,6 +168,13 @@ INSTANTIATE_TEST_SUITE_P(
                    true}),
     [](const testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
+TEST_F(SettingsTest, SeveralKeysAreSavedInOneRewriteEachAsASingleWriteWouldSaveIt)
+{
+    WriteFileBytes("Settings.ini", "# Display\r\nMusic = 1\r\n1 = 0\r\n");
+    WriteSettings({{"music", "0"}, {"2", "1"}, {"1", "1"}});
+    EXPECT_EQ(ReadFileBytes("Settings.ini"), "# display\r\nmusic = 0\r\n1 = 1\r\n2 = 1\r\n");
+}
+
 TEST_F(SettingsTest, AWriteKeepsEveryLineOfALongFile)
 {
     std::string before;

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <exception>
+#include <random>
 #include <sched.h>
 #include <stdexcept>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -95,4 +99,51 @@ void SmallDisk::FillLeaving(std::size_t bytes)
 void SmallDisk::Unfill()
 {
     std::remove((folder_ + "/filler").c_str());
+}
+
+namespace {
+
+std::string Contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace
+
+KilledSaves KillWhileSaving(const std::string& file, const std::function<void(int round)>& save, int kills)
+{
+    KilledSaves outcome;
+    std::mt19937 random(7);
+    // A save of a few kilobytes with its sync takes a few milliseconds.
+    std::uniform_int_distribution<int> microseconds(0, 10000);
+    for (int round = 0; round < kills; ++round) {
+        int ready[2];
+        if (pipe(ready) != 0)
+            throw std::runtime_error("cannot make a pipe");
+        const pid_t child = fork();
+        if (child == 0) {
+            close(ready[0]);
+            for (int saves = 0;; ++saves) {
+                save(saves);
+                if (saves == 0 && write(ready[1], "!", 1) != 1)
+                    _exit(1);
+            }
+        }
+        close(ready[1]);
+        char signal = 0;
+        const bool saved = read(ready[0], &signal, 1) == 1;
+        close(ready[0]);
+        if (saved)
+            usleep(static_cast<useconds_t>(microseconds(random)));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        if (!saved)
+            throw std::runtime_error("the saving process ended before its first save");
+        outcome.midSave += access((file + ".tmp").c_str(), F_OK) == 0 ? 1 : 0;
+        outcome.contents.insert(Contents(file));
+    }
+    return outcome;
 }

@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <cstddef>
+#include <functional>
+#include <set>
 #include <string>
 #include <sys/resource.h>
 
@@ -55,3 +57,12 @@ private:
     std::string folder_;
     bool mounted_ = false;
 };
+
+// Saves killed in the act. A child process runs save(0), save(1), save(2)... one after the
+// other and is killed with SIGKILL at a random moment after its first save has ended; this
+// is done `kills` times, each time from where the last child left the file.
+struct KilledSaves {
+    std::set<std::string> contents;  // every content `file` was found with after a kill
+    int midSave = 0;                 // kills that caught a save with its temporary file there
+};
+KilledSaves KillWhileSaving(const std::string& file, const std::function<void(int round)>& save, int kills);
