@@ -69,9 +69,9 @@ UnprivilegedUser::~UnprivilegedUser()
 
 SmallDisk::SmallDisk(const std::string& folder, std::size_t bytes) : folder_(folder)
 {
-    const std::string options = "size=" + std::to_string(bytes) + ",mode=0777";
+    options_ = "size=" + std::to_string(bytes) + ",mode=0777";
     mounted_ = InPrivateMountNamespace() &&
-               mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
+               mount("tmpfs", folder.c_str(), "tmpfs", 0, options_.c_str()) == 0;
 }
 
 SmallDisk::~SmallDisk()
@@ -94,6 +94,12 @@ void SmallDisk::FillLeaving(std::size_t bytes)
             break;
     }
     std::fclose(filler);
+}
+
+void SmallDisk::MakeReadOnly()
+{
+    if (mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, options_.c_str()) != 0)
+        throw std::runtime_error("cannot make the small disk read-only");
 }
 
 void SmallDisk::Unfill()

@@ -52,10 +52,13 @@ public:
     void FillLeaving(std::size_t bytes);
     // Takes that file away again.
     void Unfill();
+    // From now on nothing on the disk can be changed, not even by root.
+    void MakeReadOnly();
 
 private:
     std::string folder_;
     bool mounted_ = false;
+    std::string options_;
 };
 
 // Saves killed in the act. A child process runs save(0), save(1), save(2)... one after the
