@@ -85,14 +85,12 @@ bool ReadRunLengthPixels(const TgaLayout& layout, ByteSpan file, uint8_t* out, s
     return true;
 }
 
-bool ReadPlainPixels(const TgaLayout& layout, ByteSpan file, uint8_t* out, size_t pixelCount)
+// The caller has checked that the file holds every pixel.
+void ReadPlainPixels(const TgaLayout& layout, ByteSpan file, uint8_t* out, size_t pixelCount)
 {
-    if ((file.size() - layout.pixelOffset) / layout.bytesPerPixel < pixelCount)
-        return false;
     const uint8_t* in = file.data() + layout.pixelOffset;
     for (size_t pixel = 0; pixel < pixelCount; ++pixel, in += layout.bytesPerPixel)
         StorePixel(layout, in, out + pixel * 4);
-    return true;
 }
 
 // Turns file order (rows from the bottom unless the descriptor says otherwise) into ours.
@@ -112,6 +110,16 @@ void PutInReadingOrder(const TgaLayout& layout, Picture& picture)
                                  picture.rgba.begin() + y * rowBytes + right * 4);
 }
 
+// Whether the bytes after the header can hold that many pixels at all: plain pixels take
+// their bytes each, and a run-length packet of a header byte and one pixel gives at most 128.
+bool PixelsCanFit(const TgaLayout& layout, ByteSpan file, size_t pixelCount)
+{
+    const size_t bytes = file.size() - layout.pixelOffset;
+    if (!layout.runLength)
+        return bytes / layout.bytesPerPixel >= pixelCount;
+    return (bytes / (1 + layout.bytesPerPixel)) * 128 >= pixelCount;
+}
+
 }  // namespace
 
 std::optional<Picture> DecodeTga(ByteSpan file)
@@ -119,15 +127,18 @@ std::optional<Picture> DecodeTga(ByteSpan file)
     std::optional<TgaLayout> layout = ReadLayout(file);
     if (!layout)
         return std::nullopt;
+    // A few bytes claiming a large picture are refused before its pixels are allocated.
+    const size_t pixelCount = size_t{static_cast<uint32_t>(layout->width)} * layout->height;
+    if (!PixelsCanFit(*layout, file, pixelCount))
+        return std::nullopt;
     Picture picture;
     picture.width = layout->width;
     picture.height = layout->height;
     picture.hasAlpha = layout->hasAlpha;
-    size_t pixelCount = size_t{static_cast<uint32_t>(layout->width)} * layout->height;
     picture.rgba.resize(pixelCount * 4);
-    bool read = layout->runLength ? ReadRunLengthPixels(*layout, file, picture.rgba.data(), pixelCount)
-                                  : ReadPlainPixels(*layout, file, picture.rgba.data(), pixelCount);
-    if (!read)
+    if (!layout->runLength)
+        ReadPlainPixels(*layout, file, picture.rgba.data(), pixelCount);
+    else if (!ReadRunLengthPixels(*layout, file, picture.rgba.data(), pixelCount))
         return std::nullopt;
     PutInReadingOrder(*layout, picture);
     return picture;

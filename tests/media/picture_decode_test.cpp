@@ -248,6 +248,12 @@ TEST(DamagedPictures, HugeClaimedSizesAreRefusedBeforeAnythingIsAllocated)
     std::string tga = TgaBytes(Sample(false), 24, false, true);
     tga.replace(12, 4, "\xff\xff\xff\xff", 4);
     EXPECT_FALSE(Decode(tga));
+    // A size we accept, 4096 x 4096, claimed by a file whose few packets cannot fill it.
+    for (bool runLength : {false, true}) {
+        std::string claim = TgaBytes(Sample(false), 24, false, runLength);
+        claim.replace(12, 4, "\x00\x10\x00\x10", 4);
+        EXPECT_FALSE(Decode(claim)) << (runLength ? "run-length" : "plain");
+    }
 }
 
 TEST(DamagedPictures, UnsupportedVariantsAndStrangersGiveNothing)
