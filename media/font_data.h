@@ -31,12 +31,14 @@ struct FontData {
     std::array<bool, 256> looked{};
     GlyphAtlas atlas;
 
-    // Smooth glyphs are filtered and mipmapped, and kept further apart on their pages.
+    // Smooth glyphs are filtered, and kept further apart on their pages. Text is always drawn
+    // at its own size, so mipmaps would never be sampled; making them costs a software
+    // driver a shader compile before the first frame.
     FontData(FaceMetrics metrics, bool smoothGlyphs, int pageSide)
         : lineHeight(metrics.lineHeight),
           ascender(metrics.ascender),
           descender(metrics.descender),
-          glyphFlags(smoothGlyphs ? TextureFiltered | TextureMipmapped : 0),
+          glyphFlags(smoothGlyphs ? TextureFiltered : 0),
           smooth(smoothGlyphs),
           atlas(pageSide, glyphFlags, smoothGlyphs ? 2 : 1)
     {

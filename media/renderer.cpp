@@ -427,8 +427,8 @@ Vertex MakeVertex(float x, float y, const QuadCorner& corner, const DrawingState
                   state.alpha};
 }
 
-// The colour of the pixel that tells whether a flip keeps the back buffer: the backdrop
-// with the lowest bit of each channel turned over, which no eye tells from the backdrop.
+// The colour that tells whether a flip keeps the back buffer: the backdrop with the lowest
+// bit of each channel turned over, which no eye tells from the backdrop.
 void ProbeColor(uint8_t probe[3])
 {
     const DrawingState& state = CurrentDrawingState();
@@ -480,11 +480,11 @@ void MarkFlipProbe()
         return;
     uint8_t probe[3];
     ProbeColor(probe);
-    SetScissoring(true);
-    gl.Scissor(0, 0, 1, 1);
+    // The whole buffer: a clear under a scissor is drawn as a quad, which costs a software
+    // driver a shader compile before the first frame.
+    SetScissoring(false);
     gl.ClearColor(probe[0] / 255.0f, probe[1] / 255.0f, probe[2] / 255.0f, 1.0f);
     gl.Clear(GL_COLOR_BUFFER_BIT);
-    SetScissoring(false);
     Renderer.shownOnScreen = false;
 }
 

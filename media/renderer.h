@@ -53,7 +53,7 @@ void StopRenderer();
 void ExecuteDrawList();
 
 // Whether a flip keeps the back buffer's picture, asked once for each display: the display
-// marks one pixel before its first flip and reads it back after.
+// fills the back buffer with a mark before its first flip and reads a pixel back after.
 void MarkFlipProbe();
 bool FlipProbeKept();
 

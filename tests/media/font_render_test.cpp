@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "media/display.h"
 #include "media/font_data.h"
+#include "media/renderer.h"
 #include "tests/support/display_test.h"
 #include "tests/support/frame_pixels.h"
 
@@ -43,6 +47,20 @@ struct FontRenderTest : DisplayTest {
     {
         SelectFont(nullptr);
         DisplayTest::TearDown();
+    }
+
+    // The top-left texels of a glyph page, drawn at their own size from `shift` pixels right
+    // and half as far down, over a coloured backdrop.
+    FramePixels DrawPageCorner(unsigned texture, int side, float shift)
+    {
+        SetBackdropColor(30, 60, 90);
+        ClearFrame();
+        SetBlendMode(BlendAlpha);
+        SetDrawColor(250, 240, 120);
+        const float w = Width, h = Height, u = w / static_cast<float>(side), v = h / static_cast<float>(side);
+        const QuadCorner corners[4] = {{0, 0, 0, 0}, {w, 0, u, 0}, {w, h, u, v}, {0, h, 0, v}};
+        DrawQuad(texture, shift, shift / 2, corners);
+        return CaptureFrame();
     }
 };
 
@@ -109,6 +127,32 @@ TEST_F(FontRenderTest, SmoothGlyphsLandInTheSamePlaceAndFinnishLettersHaveTheirD
     InkBox umlaut = InkIn(frame, 34 + a, 0, 34 + 2 * a, 26);
     EXPECT_EQ(umlaut.bottom, plainA.bottom);
     EXPECT_LT(umlaut.top, plainA.top - 1);
+}
+
+// Smooth glyph pages are not mipmapped, because text is never drawn smaller than its size:
+// at its own size, wherever it lands between pixels (the help line scrolls by fractions),
+// a mipmapped page gives exactly the same pixels.
+TEST_F(FontRenderTest, SmoothTextAtItsOwnSizeLooksTheSameWithoutMipmaps)
+{
+    Font smooth = LoadTrueTypeFont(DejaVuSans, 20, FontSmooth);
+    for (char c : std::string("Tindlewick \xe4\xf6 &@%"))
+        GlyphOf(*smooth, static_cast<unsigned char>(c));
+    const int side = smooth->atlas.PageSide();
+    const std::vector<uint8_t>& page = smooth->atlas.PagePixels(0);
+    Texture plain = CreateTexture(page.data(), side, side, smooth->glyphFlags);
+    Texture mipmapped = CreateTexture(page.data(), side, side, TextureFiltered | TextureMipmapped);
+    for (float shift : {0.0f, 0.25f, 0.5f, 0.7f, 3.4f}) {
+        const FramePixels withoutMipmaps = DrawPageCorner(plain.id, side, shift);
+        EXPECT_TRUE(SamePixels(DrawPageCorner(mipmapped.id, side, shift), withoutMipmaps)) << "shifted " << shift;
+        // Partly covered pixels at the glyphs' edges: the comparison sees filtering at work.
+        int partly = 0;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x)
+                partly += PixelAt(withoutMipmaps, x, y).red > 40 && PixelAt(withoutMipmaps, x, y).red < 240;
+        EXPECT_GT(partly, 20) << "shifted " << shift;
+    }
+    DestroyTexture(plain);
+    DestroyTexture(mipmapped);
 }
 
 TEST_F(FontRenderTest, ANewDisplayStartsWithTheBuiltinFontAndKeepsLoadedFontsUsable)

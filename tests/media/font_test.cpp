@@ -86,7 +86,7 @@ TEST_F(FontTest, GlyphsStandOnTheBaselineAndSmoothOnesGetAClearBorder)
     Font smooth = LoadTrueTypeFont(DejaVuSans, 26, FontSmooth);
     ASSERT_TRUE(plain && smooth);
     EXPECT_EQ(plain->glyphFlags, 0);
-    EXPECT_EQ(smooth->glyphFlags, TextureFiltered | TextureMipmapped);
+    EXPECT_EQ(smooth->glyphFlags, TextureFiltered);
 
     const Glyph& h = GlyphOf(*plain, 'H');
     ASSERT_TRUE(h.hasPicture);
