@@ -13,6 +13,7 @@
 #include "media/clock.h"
 #include "media/drawing_state.h"
 #include "media/gl_functions.h"
+#include "media/library_pins.h"
 #include "media/pacing.h"
 #include "media/png_writer.h"
 #include "media/program.h"
@@ -130,6 +131,7 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
     Open.context = SDL_GL_CreateContext(Open.window);
     if (!Open.context)
         return Failed(std::string("The OpenGL context could not be made: ") + SDL_GetError());
+    KeepLoadedLibraries();
     if (std::string error = StartRenderer(width, height); !error.empty())
         return Failed(error);
     return true;
