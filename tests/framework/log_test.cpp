@@ -1,9 +1,9 @@
 #include "framework/log.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -72,10 +72,10 @@ TEST_F(LogTest, OpenWritesTheBannerAndEntriesFollowWithTheirPrefixes)
 {
     WriteFileBytes("WispLog.txt", "an older run\r\n");
     LogOpen();
-    EXPECT_TRUE(std::regex_match(
-        Log(), std::regex("-Wisp Framework Log file-\r\n"
+    EXPECT_THAT(
+        Log(), testing::MatchesRegex("-Wisp Framework Log file-\r\n"
                           "This file is created in: [0-3][0-9] [A-Z][a-z]{2} [0-9]{4} - " +
-                          Time + "\r\n")))
+                          Time + "\r\n"))
         << Log();
 
     LogNote("Changing default config file to: Hiscores.dat");
@@ -83,13 +83,12 @@ TEST_F(LogTest, OpenWritesTheBannerAndEntriesFollowWithTheirPrefixes)
     LogError("Failed to open settings file from: Settings.ini");
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_TRUE(std::regex_match(
-        lines[2], std::regex("Note - " + Time + ": Changing default config file to: Hiscores.dat")));
-    EXPECT_TRUE(std::regex_match(
-        lines[3], std::regex("WARNING - " + Time + ": Requested data wasnt founded, so its added")));
-    EXPECT_TRUE(std::regex_match(
-        lines[4],
-        std::regex("ERROR - " + Time + ": Failed to open settings file from: Settings.ini")));
+    EXPECT_THAT(lines[2],
+                testing::MatchesRegex("Note - " + Time + ": Changing default config file to: Hiscores.dat"));
+    EXPECT_THAT(lines[3],
+                testing::MatchesRegex("WARNING - " + Time + ": Requested data wasnt founded, so its added"));
+    EXPECT_THAT(lines[4],
+                testing::MatchesRegex("ERROR - " + Time + ": Failed to open settings file from: Settings.ini"));
 }
 
 TEST_F(LogTest, EmptyLinesDisappearAtTheNextAppend)
@@ -124,7 +123,7 @@ TEST_F(LogTest, AnAppendAfterTheFileWentMissingStartsItAgain)
     LogWarning("after");
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_TRUE(std::regex_match(lines[0], std::regex("WARNING - " + Time + ": after")));
+    EXPECT_THAT(lines[0], testing::MatchesRegex("WARNING - " + Time + ": after"));
 }
 
 TEST_F(LogTest, AnAppendThatCannotBeWrittenKeepsTheOldLogAndIsFatal)
@@ -155,8 +154,8 @@ TEST_F(LogTest, FatalLogsTheErrorBeforeItStops)
     EXPECT_THROW(LogFatal("Failed to load image Graphics/Key.gfx"), Fatal);
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_TRUE(std::regex_match(
-        lines[2], std::regex("ERROR - " + Time + ": Failed to load image Graphics/Key.gfx")));
+    EXPECT_THAT(lines[2],
+                testing::MatchesRegex("ERROR - " + Time + ": Failed to load image Graphics/Key.gfx"));
 }
 
 using LogDeathTest = LogTest;

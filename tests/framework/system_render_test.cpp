@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -44,11 +43,15 @@ struct SystemTest : testing::Test {
     {
         std::vector<std::string> entries;
         std::istringstream in(ReadFileBytes("WispLog.txt"));
-        const std::regex stamp("^(Note|WARNING|ERROR) - [0-9:]{8}: (.*)\r$");
-        std::smatch match;
-        for (std::string line; std::getline(in, line);)
-            if (std::regex_match(line, match, stamp))
-                entries.push_back(match[1].str() + ": " + match[2].str());
+        // "KIND - HH:MM:SS: TEXT" and a CR; the banner lines have no such stamp.
+        for (std::string line; std::getline(in, line);) {
+            for (const std::string kind : {"Note", "WARNING", "ERROR"}) {
+                const std::size_t text = kind.size() + std::string(" - HH:MM:SS: ").size();
+                if (line.starts_with(kind + " - ") && line.size() > text && line.ends_with('\r') &&
+                    line.compare(text - 2, 2, ": ") == 0)
+                    entries.push_back(kind + ": " + line.substr(text, line.size() - text - 1));
+            }
+        }
         return entries;
     }
 
