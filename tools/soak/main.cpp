@@ -3,31 +3,20 @@
 // when particles never die, or, without the sanitizers, when memory keeps growing; built
 // with the sanitizers it also stops at the first memory fault or leak.
 //   tindlewick-soak [--frames N] [--seed S] [--levels FOLDER]
-// Plays the level files in FOLDER ("Levels" in the working directory by default), or
-// levels made up from the seed when there are none.
+// Plays the level files in FOLDER ("Levels" in the working directory by default).
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 #include <string>
 
-#include "tools/soak/soak_levels.h"
 #include "tools/soak/soak_run.h"
 
 namespace {
 
 const char* const Usage = "usage: tindlewick-soak [--frames N] [--seed S] [--levels FOLDER]\n";
 
-// The sanitizers keep freed memory aside for a while, so resident memory grows under them
-// whatever the program does.
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef TINDLEWICK_SANITIZE
+// The sanitizers keep freed memory aside for a while: resident memory says nothing then.
 constexpr bool MemoryIsMeasurable = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool MemoryIsMeasurable = false;
-#else
-constexpr bool MemoryIsMeasurable = true;
-#endif
 #else
 constexpr bool MemoryIsMeasurable = true;
 #endif
@@ -74,22 +63,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tindlewick-soak: %s\n%s", problem.c_str(), Usage);
         return 2;
     }
-    std::mt19937 random(options.seed);
-    std::vector<std::string> levels = ShippedLevels(options.levels);
-    const bool madeUp = levels.empty();
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("tindlewick-soak-" + std::to_string(getpid()));
-    if (madeUp) {
-        std::filesystem::create_directories(folder);
-        levels = MakeUpLevels(folder.string(), 25, random);
+    const std::vector<std::string> levels = ShippedLevels(options.levels);
+    if (levels.empty()) {
+        std::fprintf(stderr, "tindlewick-soak: no level files (*.lev) in %s\n", options.levels.c_str());
+        return 2;
     }
+    std::mt19937 random(options.seed);
     const SoakReport report = RunSoak(levels, options.frames, random);
-    if (madeUp)
-        std::filesystem::remove_all(folder);
 
-    std::printf("soak: %lld frames on %zu %s levels, seed %u: %d attempts, %d restarts, %d finished\n",
-                static_cast<long long>(report.frames), levels.size(), madeUp ? "made-up" : "shipped",
-                options.seed, report.attempts, report.restarts, report.finishes);
+    std::printf("soak: %lld frames on %zu levels, seed %u: %d attempts, %d restarts, %d finished\n",
+                static_cast<long long>(report.frames), levels.size(), options.seed, report.attempts,
+                report.restarts, report.finishes);
     std::printf("soak: at most %d objects and %d particles at once\n", report.mostObjects, report.mostParticles);
     std::printf("soak: resident memory %lld kB after the first attempt, %lld kB at the end\n",
                 static_cast<long long>(report.startKilobytes), static_cast<long long>(report.endKilobytes));

@@ -1,5 +1,7 @@
 #include "tools/soak/soak_run.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <unistd.h>
@@ -145,6 +147,23 @@ private:
 };
 
 }  // namespace
+
+std::vector<std::string> ShippedLevels(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        if (entry.path().extension() == ".lev")
+            files.push_back(entry.path());
+    }
+    // Numbers in order: shorter names first, then alphabetically.
+    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
+        const std::string x = a.stem().string(), y = b.stem().string();
+        return x.size() != y.size() ? x.size() < y.size() : x < y;
+    });
+    return {files.begin(), files.end()};
+}
 
 SoakReport RunSoak(const std::vector<std::string>& levels, int64_t frames, std::mt19937& random)
 {

@@ -22,6 +22,10 @@ struct SoakReport {
     std::vector<std::string> failures;
 };
 
+// The level files (*.lev) in `folder`, in the order of their numbers; none when the folder
+// does not exist.
+std::vector<std::string> ShippedLevels(const std::string& folder);
+
 // Plays `frames` frames over `levels` (paths of level files), drawing every random choice
 // from `random`, so that a seed always gives the same run.
 SoakReport RunSoak(const std::vector<std::string>& levels, int64_t frames, std::mt19937& random);
