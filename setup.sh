@@ -1,6 +1,8 @@
 #!/bin/sh
 # Sets Tindlewick up on a Debian 12 machine: installs the Debian packages that are missing,
-# builds, then plays the game (./setup.sh play) or runs every test (./setup.sh test).
+# builds, then plays the game (./setup.sh play) or runs every test (./setup.sh test): the
+# whole suite, then the same suite, each fuzz target for a short while and a short soak in a
+# second build with AddressSanitizer, UndefinedBehaviorSanitizer and the leak checker.
 set -eu
 cd "$(dirname "$0")"
 
@@ -40,3 +42,18 @@ fi
 # with Mesa's software renderer, and its dummy audio driver stands in for sound.
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The sanitizer build: clang, because libFuzzer comes with it; lightly optimised, with line
+# numbers for the reports.
+flags="-O1 -gline-tables-only"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_C_FLAGS_DEBUG="$flags" -DCMAKE_CXX_FLAGS_DEBUG="$flags" \
+    -DTINDLEWICK_FUZZ=ON -DTINDLEWICK_BENCH=OFF -DTINDLEWICK_FUZZ_SECONDS=20
+cmake --build build-sanitize -j "$jobs"
+# Any fault stops the program that made it; leaks are reported when each program ends. No
+# leak needs to be suppressed: the OpenGL drivers, which lose track of their memory when
+# unloaded, stay loaded in these builds (media/library_pins.h).
+export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
