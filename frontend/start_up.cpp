@@ -24,12 +24,13 @@ int Main()
     FinishSequence = RunFinishSequence;
     SetWindowTitle("Tindlewick");
     HidePointer();
-    LoadSounds();
+    StartLoadingSounds();
     LoadGameAssets(0);
     LoadFlagImages();
     SetBackdropColor(255, 255, 255);
     LoadScreenImages();
     SelectFont(FontLarge);
+    FinishLoadingSounds();
 
     const int selection = RunLanguageScreen();
     StartSound(SndEnter);
