@@ -1,17 +1,22 @@
 // tindlewick-soak-game: the real game played for a long time by a random script, through
 // the menus, levels, the pause menu with its restart and exit, finish screens with names,
 // replays and both switches of the settings menu, while its resident memory is watched. It
-// fails (status 1) when the game does not end well or, without the sanitizers, when its
-// memory at the end has grown past what it used once warmed up.
+// fails (status 1) when the game does not end well, when the records it leaves are not those
+// the script meant (it went astray), or, without the sanitizers, when its memory at the end
+// has grown past what it used once warmed up.
 //   tindlewick-soak-game [--frames N] [--seed S]
 // Plays a copy of the shipped data folder, with every level unlocked, no frame pacing, and
-// language files whose menus have no way out, so that random keys never end the run early.
+// language files whose menus have no way out, so that a script gone astray never ends the
+// run early. Run it under an X server (Xvfb): SDL's offscreen driver never waits for a frame
+// to be drawn, so unpaced, Mesa piles up the frames not yet drawn, and memory with them.
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <signal.h>
 #include <spawn.h>
 #include <sstream>
@@ -20,6 +25,8 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+
+#include "tools/soak/soak_script.h"
 
 namespace fs = std::filesystem;
 
@@ -35,6 +42,7 @@ constexpr bool MemoryIsMeasurable = true;
 #endif
 // Growth allowed between the end of the warm-up and the end: allocator and driver noise.
 constexpr int64_t MemoryGrowthKilobytes = 16 * 1024;
+constexpr int SamplesASecond = 10;
 
 std::string ReadText(const fs::path& path)
 {
@@ -88,27 +96,35 @@ void MakeSoakFolder(const fs::path& folder)
     }
 }
 
-// Random keys from frame 10 on, after English is chosen: mostly menu moves and arrows held
-// for a while, some Enters, Escapes and F1s, and letters for the names of records.
-std::string MakeScript(int frames, std::mt19937& random)
+// A solution of each shipped level, by number.
+std::vector<std::string> ReadSolutions()
 {
-    const char* const held[] = {"Left", "Up", "Right", "Down"};
-    const char* const pressed[] = {"Up", "Down", "Down", "Enter", "Enter", "Escape", "F1", "A", "O", "7", "Space", "Backspace"};
-    std::string script = "2 press Enter\n";
-    std::uniform_int_distribution<int> pick(0, 99);
-    for (int frame = 10; frame < frames;) {
-        if (pick(random) < 40) {
-            const char* arrow = held[pick(random) % 4];
-            const int length = std::uniform_int_distribution<int>(1, 64)(random);
-            script += std::to_string(frame) + " down " + arrow + "\n";
-            script += std::to_string(frame + length) + " up " + arrow + "\n";
-            frame += length + 1;
-        } else {
-            script += std::to_string(frame) + " press " + pressed[pick(random) % std::size(pressed)] + "\n";
-            frame += std::uniform_int_distribution<int>(2, 12)(random);
+    std::vector<std::string> solutions;
+    for (int level = 0;; ++level) {
+        const fs::path path = fs::path(TINDLEWICK_LEVELS_DIR) / "solutions" / ((level < 10 ? "0" : "") + std::to_string(level) + ".txt");
+        if (!fs::exists(path))
+            return solutions;
+        std::string letters;
+        for (const char letter : ReadText(path)) {
+            if (letter == 'W' || letter == 'A' || letter == 'S' || letter == 'D')
+                letters += letter;
         }
+        solutions.push_back(letters);
     }
-    return script;
+}
+
+// The levels with a record in "Hiscores.dat".
+std::set<int> RecordsIn(const fs::path& hiscores)
+{
+    std::set<int> records;
+    std::istringstream in(ReadText(hiscores));
+    for (std::string line; std::getline(in, line);) {
+        int level = 0, used = 0;
+        if (std::sscanf(line.c_str(), "%d.score = %n", &level, &used) == 1 && used > 0 &&
+            line.find_first_not_of("\r", used) != std::string::npos)
+            records.insert(level);
+    }
+    return records;
 }
 
 int64_t ResidentKilobytesOf(pid_t process)
@@ -123,11 +139,19 @@ int64_t ResidentKilobytesOf(pid_t process)
 
 struct GameRun {
     int status = -1;
-    int64_t warmKilobytes = 0;  // once a tenth of the run is over
-    int64_t endKilobytes = 0;   // the last sample before the game ended
+    int64_t startKilobytes = 0;  // a second after the start, the window open
+    // The least in the second tenth of the run, once warmed up, and in the last tenth: a
+    // window opened again for a display switch raises the samples for a while.
+    int64_t warmKilobytes = 0;
+    int64_t endKilobytes = 0;
     int64_t mostKilobytes = 0;
     double seconds = 0;
 };
+
+int64_t LeastOf(const std::vector<int64_t>& samples, std::size_t from, std::size_t to)
+{
+    return *std::min_element(samples.begin() + from, samples.begin() + std::max(to, from + 1));
+}
 
 GameRun RunGame(const fs::path& folder, int frames)
 {
@@ -147,15 +171,16 @@ GameRun RunGame(const fs::path& folder, int frames)
     while (waitpid(child, &status, WNOHANG) == 0) {
         if (const int64_t resident = ResidentKilobytesOf(child); resident > 0)
             samples.push_back(resident);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000 / SamplesASecond));
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (!samples.empty()) {
-        run.warmKilobytes = samples[samples.size() / 10];
-        run.endKilobytes = samples.back();
-        for (const int64_t sample : samples)
-            run.mostKilobytes = std::max(run.mostKilobytes, sample);
+        const std::size_t tenth = samples.size() / 10;
+        run.startKilobytes = samples[std::min<std::size_t>(SamplesASecond, samples.size() - 1)];
+        run.warmKilobytes = LeastOf(samples, tenth, 2 * tenth);
+        run.endKilobytes = LeastOf(samples, samples.size() - std::max<std::size_t>(tenth, 1), samples.size());
+        run.mostKilobytes = *std::max_element(samples.begin(), samples.end());
     }
     return run;
 }
@@ -187,17 +212,33 @@ int main(int argc, char** argv)
     std::mt19937 random(seed);
     const fs::path folder = fs::temp_directory_path() / ("tindlewick-soak-game-" + std::to_string(getpid()));
     MakeSoakFolder(folder);
-    WriteText(folder / "soak-script.txt", MakeScript(frames, random));
-    const GameRun run = RunGame(folder, frames);
+    const SoakScript script = WriteSoakScript(ReadMenuActions(ReadText(folder / "English.dat")), ReadSolutions(), frames, random);
+    WriteText(folder / "soak-script.txt", script.text);
+    // The last part of the script is played to its end.
+    const int gameFrames = script.frames + 10;
+    const GameRun run = RunGame(folder, gameFrames);
+    const std::set<int> records = RecordsIn(folder / "Hiscores.dat");
     fs::remove_all(folder);
 
-    std::printf("soak-game: %d frames in %.0f s, seed %u, exit status %d\n", frames, run.seconds, seed, run.status);
-    std::printf("soak-game: resident memory %lld kB after the first tenth, %lld kB at the end, %lld kB at most\n",
-                static_cast<long long>(run.warmKilobytes), static_cast<long long>(run.endKilobytes),
-                static_cast<long long>(run.mostKilobytes));
+    std::printf("soak-game: %d frames in %.0f s, seed %u, exit status %d\n", gameFrames, run.seconds, seed, run.status);
+    std::printf("soak-game: %d levels played at random with %d restarts, %d solutions played to the finish, "
+                "%d replays watched to their end and %d left halfway, %d display and %d music switches\n",
+                script.levelsPlayed, script.restarts, script.solutionsPlayed, script.replaysWatched,
+                script.replaysLeft, script.displaySwitches, script.musicSwitches);
+    std::printf("soak-game: records on %zu levels, where the script meant %zu\n", records.size(),
+                script.records.size());
+    std::printf("soak-game: resident memory %lld kB at the start, %lld kB once warmed up, %lld kB at the end, "
+                "%lld kB at most\n",
+                static_cast<long long>(run.startKilobytes), static_cast<long long>(run.warmKilobytes),
+                static_cast<long long>(run.endKilobytes), static_cast<long long>(run.mostKilobytes));
     bool failed = run.status != 0;
     if (failed)
         std::fprintf(stderr, "soak-game: FAILED: the game ended with status %d\n", run.status);
+    // A record missing shows the script went astray: the rest of the run was random keys.
+    if (records != script.records) {
+        std::fprintf(stderr, "soak-game: FAILED: the script went astray\n");
+        failed = true;
+    }
     if (MemoryIsMeasurable && run.endKilobytes - run.warmKilobytes > MemoryGrowthKilobytes) {
         std::fprintf(stderr, "soak-game: FAILED: resident memory grew by %lld kB\n",
                      static_cast<long long>(run.endKilobytes - run.warmKilobytes));
