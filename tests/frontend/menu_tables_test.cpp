@@ -131,6 +131,26 @@ TEST_F(MenuTables, MenusThatDoNotFitTheTablesAreRefusedNamingFileAndKey)
     EXPECT_EQ(LoadFails(twelve), "");
 }
 
+TEST_F(MenuTables, ANulByteInALanguageFileEndsItsTextButNotItsLineOrTheFile)
+{
+    const std::string nul(1, '\0');
+    // In a caption, after a number, in a key, in a line of their own, and a whole file of them:
+    // no crash and no key lost beyond the NUL's own text.
+    std::string text = ReplaceAll(SmallMenus, "0.0 = Play", "0.0 = Pl" + nul + "ay");
+    text = ReplaceAll(text, "Number_of_menus = 4", "Number_of_menus = 4" + nul + nul);
+    text = ReplaceAll(text, "3.1 = Level 2", "3.1" + nul + " = Level 9\n3.1 = Level 2" + nul);
+    text += std::string(300, '\0') + "\n";
+    EXPECT_EQ(LoadFails(text), "");
+    EXPECT_EQ(NumberOfMenus, 4);
+    EXPECT_EQ(MenuEntryText[0][0], "PL");
+    EXPECT_EQ(MenuEntryText[0][1], "QUIT");
+    EXPECT_EQ(MenuEntryText[3][1], "LEVEL 2");
+    EXPECT_EQ(MenuEntryAction[3][1], "START");
+
+    EXPECT_EQ(LoadFails(std::string(5000, '\0')), "");
+    EXPECT_EQ(NumberOfMenus, 0);
+}
+
 TEST_F(MenuTables, ALevelsValueOutsideTheLevelPagesIsRefused)
 {
     for (const char* levels : {"25", "-1"}) {
