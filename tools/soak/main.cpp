@@ -3,16 +3,21 @@
 // when particles never die, or, without the sanitizers, when memory keeps growing; built
 // with the sanitizers it also stops at the first memory fault or leak.
 //   tindlewick-soak [--frames N] [--seed S] [--levels FOLDER]
-// Plays the level files in FOLDER ("Levels" in the working directory by default).
+// Plays the level files in FOLDER ("Levels" in the working directory by default), now and
+// then by the solutions in the --solutions folder.
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "tools/soak/soak_run.h"
 
 namespace {
 
-const char* const Usage = "usage: tindlewick-soak [--frames N] [--seed S] [--levels FOLDER]\n";
+const char* const Usage =
+    "usage: tindlewick-soak [--frames N] [--seed S] [--levels FOLDER] [--solutions FOLDER]\n";
 
 #ifdef TINDLEWICK_SANITIZE
 // The sanitizers keep freed memory aside for a while: resident memory says nothing then.
@@ -35,6 +40,7 @@ struct SoakOptions {
     int64_t frames = 1000000;
     unsigned seed = 1;
     std::string levels = "Levels";
+    std::string solutions;
 };
 
 std::string ParseSoakOptions(int argc, char** argv, SoakOptions& options)
@@ -42,16 +48,36 @@ std::string ParseSoakOptions(int argc, char** argv, SoakOptions& options)
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc)
-            return arg == "--frames" || arg == "--seed" || arg == "--levels" ? "missing value after " + arg
-                                                                             : "unknown argument: " + arg;
+            return arg == "--frames" || arg == "--seed" || arg == "--levels" || arg == "--solutions"
+                       ? "missing value after " + arg
+                       : "unknown argument: " + arg;
         const std::string value = argv[++i];
         if (arg == "--frames" ? !ParseNumber(value, options.frames) || options.frames <= 0
             : arg == "--seed" ? !ParseNumber(value, options.seed)
             : arg == "--levels" ? (options.levels = value, false)
+            : arg == "--solutions" ? (options.solutions = value, false)
                                 : true)
             return "bad argument: " + arg + " " + value;
     }
     return "";
+}
+
+// The shipped levels, each with its solution "NN.txt" from the solutions folder when there
+// is one.
+std::vector<SoakLevel> ReadLevels(const SoakOptions& options)
+{
+    std::vector<SoakLevel> levels;
+    for (const std::string& path : ShippedLevels(options.levels)) {
+        SoakLevel level{path, ""};
+        const std::string number = std::filesystem::path(path).stem().string();
+        std::ifstream file(options.solutions + "/" + (number.size() < 2 ? "0" : "") + number + ".txt");
+        for (char letter; file.get(letter);) {
+            if (std::string("WASD").find(letter) != std::string::npos)
+                level.solution += letter;
+        }
+        levels.push_back(level);
+    }
+    return levels;
 }
 
 }  // namespace
@@ -63,9 +89,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tindlewick-soak: %s\n%s", problem.c_str(), Usage);
         return 2;
     }
-    const std::vector<std::string> levels = ShippedLevels(options.levels);
+    const std::vector<SoakLevel> levels = ReadLevels(options);
     if (levels.empty()) {
         std::fprintf(stderr, "tindlewick-soak: no level files (*.lev) in %s\n", options.levels.c_str());
+        return 2;
+    }
+    if (!options.solutions.empty() &&
+        std::none_of(levels.begin(), levels.end(), [](const SoakLevel& level) { return !level.solution.empty(); })) {
+        std::fprintf(stderr, "tindlewick-soak: no solutions (NN.txt) in %s\n", options.solutions.c_str());
         return 2;
     }
     std::mt19937 random(options.seed);

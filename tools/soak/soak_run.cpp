@@ -44,7 +44,7 @@ int LiveParticles()
 
 class Soak {
 public:
-    Soak(const std::vector<std::string>& levels, std::mt19937& random) : levels_(levels), random_(random)
+    Soak(const std::vector<SoakLevel>& levels, std::mt19937& random) : levels_(levels), random_(random)
     {
         UsePicturelessEmitters();
         StartEffect = [](const Sound&) {};
@@ -93,21 +93,38 @@ private:
         keyFramesLeft_ = std::uniform_int_distribution<int>(1, 48)(random_);
     }
 
-    void PlayAttempt(const std::string& path, int64_t frames)
+    // The arrow of the solution's next letter, held until the player takes the step.
+    static void HoldNextLetter(const std::string& solution)
+    {
+        for (bool& key : Held)
+            key = false;
+        if (MoveCount < static_cast<int>(solution.size()))
+            Held[std::string("WDSA").find(solution[MoveCount])] = true;
+    }
+
+    // Now and then a level is played by its solution, which ends at the goal.
+    void PlayAttempt(const SoakLevel& level, int64_t frames)
     {
         ++report_.attempts;
         Player->Reset();
-        Map::Load(path);
+        Map::Load(level.path);
         GameState = StatePlay;
-        const int length = std::uniform_int_distribution<int>(100, 4000)(random_);
+        const bool bySolution = !level.solution.empty() && Chance(20);
+        const int length = bySolution ? 40 * static_cast<int>(level.solution.size()) + 200
+                                      : std::uniform_int_distribution<int>(100, 4000)(random_);
         for (int i = 0; i < length && report_.frames < frames && GameState == StatePlay; ++i) {
-            if (--keyFramesLeft_ <= 0)
+            if (bySolution)
+                HoldNextLetter(level.solution);
+            else if (--keyFramesLeft_ <= 0)
                 ChooseKeys();
             UpdateWorld();
             ++report_.frames;
             report_.mostObjects = std::max(report_.mostObjects, LevelObjects.Count());
             report_.mostParticles = std::max(report_.mostParticles, LiveParticles());
         }
+        // Whatever was played before, a level starts afresh: its solution still wins.
+        if (bySolution)
+            Check(GameState == StateLeaveLevel, "the solution of " + level.path + " did not reach the goal");
     }
 
     // Restart and leaving both clear the level as the game does: the player reset, the
@@ -140,7 +157,7 @@ private:
             report_.failures.push_back("frame " + std::to_string(report_.frames) + ": " + what);
     }
 
-    const std::vector<std::string>& levels_;
+    const std::vector<SoakLevel>& levels_;
     std::mt19937& random_;
     SoakReport report_;
     int keyFramesLeft_ = 0;
@@ -165,7 +182,7 @@ std::vector<std::string> ShippedLevels(const std::string& folder)
     return {files.begin(), files.end()};
 }
 
-SoakReport RunSoak(const std::vector<std::string>& levels, int64_t frames, std::mt19937& random)
+SoakReport RunSoak(const std::vector<SoakLevel>& levels, int64_t frames, std::mt19937& random)
 {
     return Soak(levels, random).Run(frames);
 }

@@ -1,6 +1,6 @@
 // The soak itself: levels played one after another through the real rules, each attempt
-// for a random number of frames with random held keys, then restarted, left, or finished
-// by entering the goal, as a player might.
+// for a random number of frames with random held keys, or by the level's solution, then
+// restarted, left, or finished by entering the goal, as a player might.
 #pragma once
 
 #include <cstdint>
@@ -26,9 +26,14 @@ struct SoakReport {
 // does not exist.
 std::vector<std::string> ShippedLevels(const std::string& folder);
 
-// Plays `frames` frames over `levels` (paths of level files), drawing every random choice
-// from `random`, so that a seed always gives the same run.
-SoakReport RunSoak(const std::vector<std::string>& levels, int64_t frames, std::mt19937& random);
+struct SoakLevel {
+    std::string path;      // of the level file
+    std::string solution;  // move letters (W, A, S, D) to the goal; may be empty
+};
+
+// Plays `frames` frames over `levels`, drawing every random choice from `random`, so that a
+// seed always gives the same run.
+SoakReport RunSoak(const std::vector<SoakLevel>& levels, int64_t frames, std::mt19937& random);
 
 // The process's resident memory in kilobytes.
 int64_t ResidentKilobytes();
