@@ -1,12 +1,9 @@
 #include "frontend/game_assets.h"
 
-#include <future>
-
 #include "framework/particles.h"
 #include "framework/system.h"
 #include "game/game_object.h"
 #include "game/world_assets.h"
-#include "media/program.h"
 #include "media/text.h"
 
 Font FontLarge;
@@ -30,9 +27,6 @@ constexpr int CellSide = 32;
 constexpr int MaskedFilteredMipmapped = ImageMasked | ImageFiltered | ImageMipmapped;
 constexpr int MaskedFiltered = ImageMasked | ImageFiltered;
 
-// The sounds being decoded on the helper thread.
-std::shared_future<void> SoundsLoading;
-
 Image LoadButtonCells(const std::string& path)
 {
     return LoadImageCellsLogged(path, CellSide, CellSide, 0, 2, DefaultImageFlags);
@@ -51,8 +45,9 @@ void LoadTileImages()
     }
 }
 
-// Runs on the helper thread: nothing else touches these sounds until it has finished.
-void DecodeSounds()
+}  // namespace
+
+void LoadSounds()
 {
     SndSelect = LoadSoundFile("Sounds/Select.wav", PlainSound);
     SndEnter = LoadSoundFile("Sounds/Enter.wav", PlainSound);
@@ -62,22 +57,6 @@ void DecodeSounds()
     SndPushy = LoadSoundFile("Sounds/Pushy.wav", PlainSound);
     SndButton = LoadSoundFile("Sounds/Button.wav", PlainSound);
     Music = LoadSoundFile("Sounds/Music(Canon).ogg", SoundLoops);
-}
-
-}  // namespace
-
-void StartLoadingSounds()
-{
-    OpenSoundDevice();
-    SoundsLoading = std::async(std::launch::async | std::launch::deferred, DecodeSounds).share();
-    // A fatal error meanwhile must not shut the device down under the helper: exit handlers
-    // run last added first, and the device's own was added as it opened.
-    AddExitHandler([loading = SoundsLoading] { loading.wait(); });
-}
-
-void FinishLoadingSounds()
-{
-    SoundsLoading.get();
     // Nothing is heard until the menus continue the channel, and only if the music is on.
     MusicChannel = PrepareSound(Music);
     SetChannelLevel(MusicChannel, 0.75f);

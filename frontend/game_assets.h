@@ -22,13 +22,9 @@ extern Sound Music;
 // The music's one channel: prepared paused at start-up, then only halted and continued.
 extern Channel MusicChannel;
 
-// The seven effects, then the looping music, decoded on a helper thread: they take a good
-// part of the start-up, and meanwhile opening the display keeps this thread busy loading the
-// graphics driver. FinishLoadingSounds waits for them and prepares the music's channel,
-// paused at three quarters volume. Sounds are not checked: one that cannot be loaded stays
-// silent.
-void StartLoadingSounds();
-void FinishLoadingSounds();
+// The seven effects, then the looping music, prepared paused at three quarters volume.
+// Sounds are not checked: one that cannot be loaded stays silent.
+void LoadSounds();
 
 // Opens the display from "Settings.ini", which is left the current settings file. With
 // displayOnly 0 it then loads the fonts, the level pictures and the particle emitters; with

@@ -24,13 +24,12 @@ int Main()
     FinishSequence = RunFinishSequence;
     SetWindowTitle("Tindlewick");
     HidePointer();
-    StartLoadingSounds();
+    LoadSounds();
     LoadGameAssets(0);
     LoadFlagImages();
     SetBackdropColor(255, 255, 255);
     LoadScreenImages();
     SelectFont(FontLarge);
-    FinishLoadingSounds();
 
     const int selection = RunLanguageScreen();
     StartSound(SndEnter);

@@ -151,11 +151,6 @@ Sound LoadSoundFile(const std::string& path, int flags)
     return LoadSoundBytes(std::move(bytes), rate, (flags & SoundLoops) != 0);
 }
 
-void OpenSoundDevice()
-{
-    OpenedDevice();
-}
-
 Channel StartSound(const Sound& sound, const Channel& channel)
 {
     return StartOnChannel(sound, channel, false);

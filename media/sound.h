@@ -18,11 +18,6 @@ constexpr int SoundLoops = 1;  // flag of LoadSoundFile: play forever
 // A RIFF WAVE (8- or 16-bit PCM, mono or stereo, any rate) or an Ogg Vorbis file, told
 // apart by content. Null when the file is missing, cut short or cannot be decoded.
 Sound LoadSoundFile(const std::string& path, int flags);
-
-// Opens the device now, if no sound operation has yet; call it from the main thread, as
-// SDL starts its subsystems from one thread. From then on LoadSoundFile may also run on
-// other threads: it only reads the device's rate.
-void OpenSoundDevice();
 // Plays the sound from its start on `channel`, or on a fresh channel when that is Null, and
 // returns the channel. A one-shot channel leaves the mix when its sound ends. A Null sound
 // gives a channel that stays silent.

@@ -1,23 +1,18 @@
-// The shipped sounds, decoded on a helper thread at start-up: all of them are there once
-// the loading has finished, the music's channel is prepared, and a fatal error while the
-// helper still decodes ends the program as any fatal error does.
+// The shipped sounds as start-up loads them: all of them are there, and the music's channel
+// is prepared paused at three quarters volume, waiting for the menus.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "frontend/game_assets.h"
 #include "game/world_assets.h"
-#include "media/program.h"
 #include "media/sound_device.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-TEST(SoundLoading, EverySoundIsThereAndTheMusicIsPreparedPausedOnceLoadingFinishes)
+TEST(SoundLoading, EverySoundIsThereAndTheMusicIsPreparedPaused)
 {
     WorkingDir data(TINDLEWICK_DATA_DIR);
-    StartLoadingSounds();
-    FinishLoadingSounds();
+    LoadSounds();
     for (const Sound& sound : {SndSelect, SndEnter, SndBye, SndPickie, SndSteps, SndPushy, SndButton})
         EXPECT_TRUE(sound);
     ASSERT_TRUE(Music);
@@ -26,17 +21,6 @@ TEST(SoundLoading, EverySoundIsThereAndTheMusicIsPreparedPausedOnceLoadingFinish
     EXPECT_TRUE(music.paused);
     EXPECT_FLOAT_EQ(music.volume, 0.75f);
     ShutSoundDown();
-}
-
-TEST(SoundLoadingDeathTest, AFatalErrorWhileTheSoundsDecodeEndsTheProgramWithItsMessage)
-{
-    EXPECT_EXIT(
-        {
-            WorkingDir data(TINDLEWICK_DATA_DIR);
-            StartLoadingSounds();
-            RaiseError("Stopped while the sounds decode.");
-        },
-        testing::ExitedWithCode(255), "Stopped while the sounds decode.");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <thread>
 
-#include "media/mixer.h"
 #include "media/program.h"
 #include "media/sound_device.h"
 #include "tests/support/sound_files.h"
@@ -124,30 +123,6 @@ TEST_F(SoundTest, WithoutAnAudioDeviceASilentOneTakesItsPlaceAndEverythingStillW
     EXPECT_TRUE(InspectChannel(channel).mixing);
     ContinueChannel(channel);
     EXPECT_TRUE(Eventually([&] { return !InspectChannel(channel).mixing; }));
-}
-
-// The game decodes its sounds on a helper thread while the display opens.
-TEST_F(SoundTest, OnceTheDeviceIsOpenSoundsDecodeOnAnotherThreadAsOnThisOne)
-{
-    OpenSoundDevice();
-    std::vector<int16_t> wave(3000);
-    for (std::size_t i = 0; i < wave.size(); ++i)
-        wave[i] = static_cast<int16_t>(std::lround(9000 * std::sin(static_cast<double>(i) * 0.05)));
-    const std::string resampled = Write("tone.wav", PcmWave(22050, 1, 16, SixteenBitSamples(wave)));
-    const std::string vorbis = Write("tone.ogg", OggVorbisFile(std::vector<float>(4000, 0.2f), 2, 8000));
-    Sound fromHelper[2];
-    std::thread helper([&] {
-        fromHelper[0] = LoadSoundFile(resampled, 0);
-        fromHelper[1] = LoadSoundFile(vorbis, SoundLoops);
-    });
-    helper.join();
-    const Sound here[2] = {LoadSoundFile(resampled, 0), LoadSoundFile(vorbis, SoundLoops)};
-    for (int i = 0; i < 2; ++i) {
-        ASSERT_TRUE(fromHelper[i] && here[i]) << i;
-        EXPECT_FALSE(here[i]->frames.empty()) << i;
-        EXPECT_EQ(fromHelper[i]->frames, here[i]->frames) << i;
-        EXPECT_EQ(fromHelper[i]->loops, here[i]->loops) << i;
-    }
 }
 
 TEST_F(SoundTest, EndingTheProgramWhileSoundsPlayShutsTheDeviceDown)
