@@ -6,12 +6,12 @@
 // Plays the level files in FOLDER ("Levels" in the working directory by default), now and
 // then by the solutions in the --solutions folder.
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "tools/soak/soak_common.h"
 #include "tools/soak/soak_run.h"
 
 namespace {
@@ -19,22 +19,8 @@ namespace {
 const char* const Usage =
     "usage: tindlewick-soak [--frames N] [--seed S] [--levels FOLDER] [--solutions FOLDER]\n";
 
-#ifdef TINDLEWICK_SANITIZE
-// The sanitizers keep freed memory aside for a while: resident memory says nothing then.
-constexpr bool MemoryIsMeasurable = false;
-#else
-constexpr bool MemoryIsMeasurable = true;
-#endif
 // Growth allowed between the first attempt and the end: allocator noise, not a trend.
 constexpr int64_t MemoryGrowthKilobytes = 8 * 1024;
-
-template <class Number>
-bool ParseNumber(const std::string& text, Number& value)
-{
-    const char* end = text.data() + text.size();
-    auto [stop, error] = std::from_chars(text.data(), end, value);
-    return !text.empty() && error == std::errc() && stop == end;
-}
 
 struct SoakOptions {
     int64_t frames = 1000000;

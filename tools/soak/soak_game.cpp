@@ -10,7 +10,6 @@
 // run early. Run it under an X server (Xvfb): SDL's offscreen driver never waits for a frame
 // to be drawn, so unpaced, Mesa piles up the frames not yet drawn, and memory with them.
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -26,6 +25,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "tools/soak/soak_common.h"
 #include "tools/soak/soak_script.h"
 
 namespace fs = std::filesystem;
@@ -34,12 +34,6 @@ namespace {
 
 const char* const Usage = "usage: tindlewick-soak-game [--frames N] [--seed S]\n";
 
-#ifdef TINDLEWICK_SANITIZE
-// The sanitizers keep freed memory aside for a while: resident memory says nothing then.
-constexpr bool MemoryIsMeasurable = false;
-#else
-constexpr bool MemoryIsMeasurable = true;
-#endif
 // Growth allowed between the end of the warm-up and the end: allocator and driver noise.
 constexpr int64_t MemoryGrowthKilobytes = 16 * 1024;
 constexpr int SamplesASecond = 10;
@@ -127,16 +121,6 @@ std::set<int> RecordsIn(const fs::path& hiscores)
     return records;
 }
 
-int64_t ResidentKilobytesOf(pid_t process)
-{
-    std::ifstream status("/proc/" + std::to_string(process) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmRSS:"))
-            return std::stoll(line.substr(6));
-    }
-    return 0;
-}
-
 struct GameRun {
     int status = -1;
     int64_t startKilobytes = 0;  // a second after the start, the window open
@@ -169,7 +153,7 @@ GameRun RunGame(const fs::path& folder, int frames)
     const auto start = std::chrono::steady_clock::now();
     int status = 0;
     while (waitpid(child, &status, WNOHANG) == 0) {
-        if (const int64_t resident = ResidentKilobytesOf(child); resident > 0)
+        if (const int64_t resident = ResidentKilobytesOf(std::to_string(child)); resident > 0)
             samples.push_back(resident);
         std::this_thread::sleep_for(std::chrono::milliseconds(1000 / SamplesASecond));
     }
@@ -183,14 +167,6 @@ GameRun RunGame(const fs::path& folder, int frames)
         run.mostKilobytes = *std::max_element(samples.begin(), samples.end());
     }
     return run;
-}
-
-template <class Number>
-bool ParseNumber(const std::string& text, Number& value)
-{
-    const char* end = text.data() + text.size();
-    auto [stop, error] = std::from_chars(text.data(), end, value);
-    return !text.empty() && error == std::errc() && stop == end;
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include "tools/soak/soak_run.h"
+#include "tools/soak/soak_common.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <unistd.h>
 
 #include "framework/particles.h"
 #include "game/game_state.h"
@@ -62,7 +61,7 @@ public:
         while (report_.frames < frames) {
             PlayAttempt(levels_[level], frames);
             if (report_.attempts == 1)
-                report_.startKilobytes = ResidentKilobytes();
+                report_.startKilobytes = ResidentKilobytesOf("self");
             const bool finished = GameState == StateLeaveLevel;
             report_.finishes += finished ? 1 : 0;
             // A player mostly tries again; sometimes gives up and picks the next level.
@@ -72,7 +71,7 @@ public:
                 level = (level + 1) % levels_.size();
             EndAttempt();
         }
-        report_.endKilobytes = ResidentKilobytes();
+        report_.endKilobytes = ResidentKilobytesOf("self");
         return report_;
     }
 
@@ -185,13 +184,4 @@ std::vector<std::string> ShippedLevels(const std::string& folder)
 SoakReport RunSoak(const std::vector<SoakLevel>& levels, int64_t frames, std::mt19937& random)
 {
     return Soak(levels, random).Run(frames);
-}
-
-int64_t ResidentKilobytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    int64_t size = 0;
-    int64_t resident = 0;
-    statm >> size >> resident;
-    return resident * sysconf(_SC_PAGESIZE) / 1024;
 }

@@ -34,6 +34,3 @@ struct SoakLevel {
 // Plays `frames` frames over `levels`, drawing every random choice from `random`, so that a
 // seed always gives the same run.
 SoakReport RunSoak(const std::vector<SoakLevel>& levels, int64_t frames, std::mt19937& random);
-
-// The process's resident memory in kilobytes.
-int64_t ResidentKilobytes();
