@@ -56,50 +56,50 @@ int ChannelCount(int colorType)
 TEST_P(PngColourTypes, ExpandToEightBitRgbaAndKeepAlphaOnlyWhenTheFileHasIt)
 {
     const PngCase& c = GetParam();
-    PngSpec spec;
-    spec.width = 9;
-    spec.height = 4;
-    spec.colorType = c.colorType;
-    spec.bitDepth = c.bitDepth;
-    spec.interlaced = c.interlaced;
+    PngLayout layout;
+    layout.width = 9;
+    layout.height = 4;
+    layout.colorType = c.colorType;
+    layout.bitDepth = c.bitDepth;
+    layout.interlaced = c.interlaced;
     int maximum = (1 << c.bitDepth) - 1;
     int channels = ChannelCount(c.colorType);
-    for (int i = 0; i < spec.width * spec.height * channels; ++i)
-        spec.samples.push_back(uint16_t(i * 37 % (maximum + 1)));
+    for (int i = 0; i < layout.width * layout.height * channels; ++i)
+        layout.samples.push_back(uint16_t(i * 37 % (maximum + 1)));
     if (c.colorType == PNG_COLOR_TYPE_PALETTE) {
         for (int i = 0; i <= maximum; ++i)
-            spec.palette.push_back({uint8_t(i * 40), uint8_t(255 - i), uint8_t(i * 7)});
+            layout.palette.push_back({uint8_t(i * 40), uint8_t(255 - i), uint8_t(i * 7)});
         if (c.transparency)
-            spec.transparency = {0, 77};  // entries past the list stay opaque
+            layout.transparency = {0, 77};  // entries past the list stay opaque
     } else if (c.transparency) {
         // The key is the first pixel's colour.
         for (int k = 0; k < channels; ++k)
-            spec.transparency.insert(spec.transparency.end(),
-                                     {uint8_t(spec.samples[k] >> 8), uint8_t(spec.samples[k])});
+            layout.transparency.insert(layout.transparency.end(),
+                                     {uint8_t(layout.samples[k] >> 8), uint8_t(layout.samples[k])});
     }
 
     auto eightBits = [&](int sample) {
         return c.bitDepth == 16 ? sample >> 8 : sample * 255 / maximum;
     };
-    Picture expected = MakePicture(spec.width, spec.height,
+    Picture expected = MakePicture(layout.width, layout.height,
                                    (c.colorType & PNG_COLOR_MASK_ALPHA) || c.transparency, 0, 0, 0);
-    for (int p = 0; p < spec.width * spec.height; ++p) {
-        const uint16_t* s = &spec.samples[p * channels];
+    for (int p = 0; p < layout.width * layout.height; ++p) {
+        const uint16_t* s = &layout.samples[p * channels];
         uint8_t* out = &expected.rgba[p * 4];
         if (c.colorType == PNG_COLOR_TYPE_PALETTE) {
-            auto entry = spec.palette[s[0]];
+            auto entry = layout.palette[s[0]];
             out[0] = entry[0], out[1] = entry[1], out[2] = entry[2];
-            out[3] = s[0] < spec.transparency.size() ? spec.transparency[s[0]] : 255;
+            out[3] = s[0] < layout.transparency.size() ? layout.transparency[s[0]] : 255;
             continue;
         }
         bool colour = c.colorType & PNG_COLOR_MASK_COLOR;
         for (int k = 0; k < 3; ++k)
             out[k] = uint8_t(eightBits(s[colour ? k : 0]));
         out[3] = c.colorType & PNG_COLOR_MASK_ALPHA ? uint8_t(eightBits(s[channels - 1])) : 255;
-        if (c.transparency && std::equal(s, s + channels, spec.samples.begin()))
+        if (c.transparency && std::equal(s, s + channels, layout.samples.begin()))
             out[3] = 0;
     }
-    ExpectSamePicture(Decode(PngBytes(spec)), expected);
+    ExpectSamePicture(Decode(PngBytes(layout)), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

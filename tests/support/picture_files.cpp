@@ -46,18 +46,18 @@ int ChannelsOf(int colorType)
 }
 
 // Samples packed at the file's depth, most significant bits first, 16-bit big-endian.
-std::vector<uint8_t> PackRow(const PngSpec& spec, int y)
+std::vector<uint8_t> PackRow(const PngLayout& layout, int y)
 {
-    size_t perRow = size_t(spec.width) * ChannelsOf(spec.colorType);
-    std::vector<uint8_t> row((perRow * spec.bitDepth + 7) / 8);
+    size_t perRow = size_t(layout.width) * ChannelsOf(layout.colorType);
+    std::vector<uint8_t> row((perRow * layout.bitDepth + 7) / 8);
     for (size_t i = 0; i < perRow; ++i) {
-        unsigned sample = spec.samples[y * perRow + i];
-        if (spec.bitDepth == 16) {
+        unsigned sample = layout.samples[y * perRow + i];
+        if (layout.bitDepth == 16) {
             row[2 * i] = uint8_t(sample >> 8);
             row[2 * i + 1] = uint8_t(sample);
         } else {
-            size_t bit = i * spec.bitDepth;
-            row[bit / 8] |= uint8_t(sample << (8 - spec.bitDepth - bit % 8));
+            size_t bit = i * layout.bitDepth;
+            row[bit / 8] |= uint8_t(sample << (8 - layout.bitDepth - bit % 8));
         }
     }
     return row;
@@ -71,36 +71,36 @@ void Little(std::string& out, uint32_t value, int bytes)
 
 }  // namespace
 
-std::string PngBytes(const PngSpec& spec)
+std::string PngBytes(const PngLayout& layout)
 {
     std::string out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, AppendToString, nullptr);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, layout.width, layout.height, layout.bitDepth, layout.colorType,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(spec.palette.data()),
-                     int(spec.palette.size()));
-    if (!spec.transparency.empty()) {
+    if (!layout.palette.empty())
+        png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(layout.palette.data()),
+                     int(layout.palette.size()));
+    if (!layout.transparency.empty()) {
         png_color_16 key{};
-        const auto& t = spec.transparency;
-        if (spec.colorType == PNG_COLOR_TYPE_GRAY)
+        const auto& t = layout.transparency;
+        if (layout.colorType == PNG_COLOR_TYPE_GRAY)
             key.gray = uint16_t(t[0] << 8 | t[1]);
-        if (spec.colorType == PNG_COLOR_TYPE_RGB) {
+        if (layout.colorType == PNG_COLOR_TYPE_RGB) {
             key.red = uint16_t(t[0] << 8 | t[1]);
             key.green = uint16_t(t[2] << 8 | t[3]);
             key.blue = uint16_t(t[4] << 8 | t[5]);
         }
-        bool palette = spec.colorType == PNG_COLOR_TYPE_PALETTE;
+        bool palette = layout.colorType == PNG_COLOR_TYPE_PALETTE;
         png_set_tRNS(png, info, palette ? t.data() : nullptr, palette ? int(t.size()) : 0, &key);
     }
     png_write_info(png, info);
     std::vector<std::vector<uint8_t>> rows;
     std::vector<png_bytep> rowPointers;
-    for (int y = 0; y < spec.height; ++y)
-        rows.push_back(PackRow(spec, y));
+    for (int y = 0; y < layout.height; ++y)
+        rows.push_back(PackRow(layout, y));
     for (auto& row : rows)
         rowPointers.push_back(row.data());
     png_write_image(png, rowPointers.data());
@@ -111,14 +111,14 @@ std::string PngBytes(const PngSpec& spec)
 
 std::string PngBytes(const Picture& picture)
 {
-    PngSpec spec;
-    spec.width = picture.width;
-    spec.height = picture.height;
-    spec.colorType = picture.hasAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB;
+    PngLayout layout;
+    layout.width = picture.width;
+    layout.height = picture.height;
+    layout.colorType = picture.hasAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB;
     for (size_t i = 0; i < picture.rgba.size(); ++i)
         if (picture.hasAlpha || i % 4 != 3)
-            spec.samples.push_back(picture.rgba[i]);
-    return PngBytes(spec);
+            layout.samples.push_back(picture.rgba[i]);
+    return PngBytes(layout);
 }
 
 std::string JpegBytes(const Picture& picture, bool grey)

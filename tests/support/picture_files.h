@@ -16,7 +16,7 @@ std::array<uint8_t, 4> PixelAt(const Picture& picture, int x, int y);
 
 // PNG in any colour type and depth: `samples` holds every channel of every pixel, row by
 // row, at the file's bit depth; a palette and tRNS bytes are written when given.
-struct PngSpec {
+struct PngLayout {
     int width = 0;
     int height = 0;
     int colorType = 0;
@@ -26,7 +26,7 @@ struct PngSpec {
     std::vector<uint8_t> transparency;  // palette alphas, or one grey/RGB key as 16-bit pairs
     bool interlaced = false;
 };
-std::string PngBytes(const PngSpec& spec);
+std::string PngBytes(const PngLayout& layout);
 // The picture as 8-bit RGBA, or as 8-bit RGB when it has no alpha.
 std::string PngBytes(const Picture& picture);
 
