@@ -53,7 +53,7 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build-sanitize -j "$jobs"
 # Any fault stops the program that made it; leaks are reported when each program ends. The
 # OpenGL drivers, which lose track of their memory when unloaded, stay loaded in these
-# builds (media/library_pins.h); the system's own leaks are listed with their reasons.
+# builds (media/platform/library_pins.h); the system's own leaks are listed with their reasons.
 export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/leak_suppressions.txt:print_suppressions=0"

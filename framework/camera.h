@@ -1,7 +1,7 @@
 // The camera: a drawing offset added to everything in the level. The game never moves it.
 #pragma once
 
-#include "media/image.h"
+#include "media/platform/image.h"
 
 extern float CameraX;
 extern float CameraY;

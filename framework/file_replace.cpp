@@ -1,6 +1,6 @@
 #include "framework/file_replace.h"
 
-#include "media/file_stream.h"
+#include "media/core/file_stream.h"
 
 bool ReplaceFileLines(const std::string& path, const std::vector<std::string>& lines)
 {

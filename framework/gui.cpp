@@ -1,7 +1,7 @@
 #include "framework/gui.h"
 
-#include "media/display.h"
-#include "media/input.h"
+#include "media/platform/display.h"
+#include "media/platform/input.h"
 
 GuiColor GuiBackColor = {50, 120, 145};
 GuiColor GuiBorderColor = {200, 200, 200};

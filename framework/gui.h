@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "media/font.h"
+#include "media/platform/font.h"
 
 struct GuiColor {
     uint16_t r;

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "framework/file_replace.h"
-#include "media/file_stream.h"
-#include "media/program.h"
+#include "media/core/file_stream.h"
+#include "media/core/program.h"
 
 int LogEnabled = 0;
 std::string LogFileName = "WispLog.txt";

@@ -1,6 +1,6 @@
 #include "framework/camera.h"
 #include "framework/particles.h"
-#include "media/display.h"
+#include "media/platform/display.h"
 
 namespace {
 

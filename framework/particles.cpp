@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "media/random.h"
+#include "media/core/random.h"
 
 List<TWisp_Particle_Emitter> Emitters;
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "media/image.h"
-#include "media/list.h"
+#include "media/core/list.h"
+#include "media/platform/image.h"
 
 struct TWisp_Particle {
     float X = 0;

@@ -6,8 +6,8 @@
 
 #include "framework/file_replace.h"
 #include "framework/log.h"
-#include "media/file_stream.h"
-#include "media/text.h"
+#include "media/core/file_stream.h"
+#include "media/core/text.h"
 
 std::string SettingsFileName = "Settings.ini";
 

@@ -4,10 +4,10 @@
 
 #include "framework/log.h"
 #include "framework/settings.h"
-#include "media/clock.h"
-#include "media/display.h"
-#include "media/random.h"
-#include "media/text.h"
+#include "media/core/random.h"
+#include "media/core/text.h"
+#include "media/platform/clock.h"
+#include "media/platform/display.h"
 
 int GraphicsWidth = 0;
 int GraphicsHeight = 0;

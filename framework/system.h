@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/particles.h"
-#include "media/image.h"
+#include "media/platform/image.h"
 
 // Filled by LoadDevice from the settings file and handed to OpenDisplay; read afresh at
 // every LoadDevice (start-up, and each switch between window and full screen).

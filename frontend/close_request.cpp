@@ -1,7 +1,7 @@
 #include "frontend/close_request.h"
 
-#include "media/display.h"
-#include "media/input.h"
+#include "media/platform/display.h"
+#include "media/platform/input.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/particles.h"
+#include "framework/settings.h"
 #include "frontend/close_request.h"
 #include "frontend/game_assets.h"
 #include "frontend/hiscores.h"
@@ -11,15 +13,13 @@
 #include "frontend/menus.h"
 #include "frontend/name_entry.h"
 #include "frontend/screen_text.h"
-#include "framework/particles.h"
-#include "framework/settings.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "media/display.h"
-#include "media/font.h"
-#include "media/input.h"
-#include "media/text.h"
+#include "media/core/text.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
+#include "media/platform/input.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "framework/system.h"
 #include "game/game_object.h"
 #include "game/world_assets.h"
-#include "media/text.h"
+#include "media/core/text.h"
 
 Font FontLarge;
 Font FontSmall;

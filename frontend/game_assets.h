@@ -3,9 +3,9 @@
 // the switch between window and full screen.
 #pragma once
 
-#include "media/font.h"
-#include "media/image.h"
-#include "media/sound.h"
+#include "media/platform/font.h"
+#include "media/platform/image.h"
+#include "media/platform/sound.h"
 
 extern Font FontLarge;  // 26 pixels: titles, entries, the status bar
 extern Font FontSmall;  // 20 pixels: the credit line

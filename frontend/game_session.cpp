@@ -2,22 +2,22 @@
 
 #include <string>
 
+#include "framework/camera.h"
+#include "framework/particles.h"
 #include "frontend/game_assets.h"
 #include "frontend/language.h"
 #include "frontend/menus.h"
 #include "frontend/screen_text.h"
-#include "framework/camera.h"
-#include "framework/particles.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "game/player.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
-#include "media/display.h"
-#include "media/font.h"
-#include "media/input.h"
-#include "media/text.h"
+#include "media/core/text.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
+#include "media/platform/input.h"
 
 int Paused = 0;
 int PauseChoice = 0;

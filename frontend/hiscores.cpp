@@ -1,11 +1,11 @@
 #include "frontend/hiscores.h"
 
-#include "frontend/menus.h"
 #include "framework/settings.h"
+#include "frontend/menus.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "media/text.h"
+#include "media/core/text.h"
 
 std::array<std::array<std::string, 2>, LevelSlots> LevelHiscore;
 

@@ -1,14 +1,14 @@
 #include "frontend/language_screen.h"
 
+#include "framework/settings.h"
 #include "frontend/close_request.h"
 #include "frontend/game_assets.h"
 #include "frontend/language.h"
 #include "frontend/screen_text.h"
-#include "framework/settings.h"
-#include "media/display.h"
-#include "media/image.h"
-#include "media/input.h"
-#include "media/program.h"
+#include "media/core/program.h"
+#include "media/platform/display.h"
+#include "media/platform/image.h"
+#include "media/platform/input.h"
 
 namespace {
 

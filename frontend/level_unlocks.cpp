@@ -2,7 +2,7 @@
 
 #include "framework/log.h"
 #include "framework/settings.h"
-#include "media/text.h"
+#include "media/core/text.h"
 
 int LastLevel = 0;
 std::array<int, LevelSlots> LevelUnlocked{};

@@ -9,9 +9,9 @@
 #include "frontend/data_folder.h"
 #include "frontend/options.h"
 #include "frontend/start_up.h"
-#include "media/display.h"
-#include "media/input.h"
-#include "media/program.h"
+#include "media/core/program.h"
+#include "media/platform/display.h"
+#include "media/platform/input.h"
 
 int main(int argc, char** argv)
 {

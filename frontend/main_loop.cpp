@@ -1,18 +1,18 @@
 #include "frontend/main_loop.h"
 
+#include "framework/particles.h"
 #include "frontend/close_request.h"
 #include "frontend/game_assets.h"
 #include "frontend/game_session.h"
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
 #include "frontend/screen_text.h"
-#include "framework/particles.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "media/clock.h"
-#include "media/display.h"
-#include "media/input.h"
+#include "media/platform/clock.h"
+#include "media/platform/display.h"
+#include "media/platform/input.h"
 
 namespace {
 

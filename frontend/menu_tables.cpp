@@ -1,12 +1,12 @@
 #include "frontend/menu_tables.h"
 
+#include "framework/log.h"
+#include "framework/settings.h"
 #include "frontend/game_assets.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
 #include "frontend/level_unlocks.h"
-#include "framework/log.h"
-#include "framework/settings.h"
-#include "media/text.h"
+#include "media/core/text.h"
 
 int NumberOfMenus = 0;
 std::array<std::string, MaxMenus> MenuTitle;

@@ -2,20 +2,20 @@
 
 #include <string>
 
+#include "framework/settings.h"
+#include "framework/system.h"
 #include "frontend/game_assets.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menu_tables.h"
 #include "frontend/screen_text.h"
-#include "framework/settings.h"
-#include "framework/system.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
-#include "media/display.h"
-#include "media/font.h"
-#include "media/input.h"
-#include "media/text.h"
+#include "media/core/text.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
+#include "media/platform/input.h"
 
 int CurrentMenu = 0;
 int MenuChoice = 0;

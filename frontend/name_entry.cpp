@@ -1,7 +1,7 @@
 #include "frontend/name_entry.h"
 
-#include "media/input.h"
-#include "media/text.h"
+#include "media/core/text.h"
+#include "media/platform/input.h"
 
 namespace {
 

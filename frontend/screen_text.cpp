@@ -1,9 +1,9 @@
 #include "frontend/screen_text.h"
 
 #include "frontend/game_assets.h"
-#include "media/display.h"
-#include "media/font.h"
-#include "media/image.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
+#include "media/platform/image.h"
 
 namespace {
 

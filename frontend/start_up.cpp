@@ -1,16 +1,16 @@
 #include "frontend/start_up.h"
 
+#include "framework/log.h"
 #include "frontend/finish_screen.h"
 #include "frontend/game_assets.h"
 #include "frontend/language_screen.h"
 #include "frontend/main_loop.h"
 #include "frontend/menu_tables.h"
-#include "framework/log.h"
 #include "game/game_state.h"
 #include "game/items.h"
-#include "media/display.h"
-#include "media/font.h"
-#include "media/input.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
+#include "media/platform/input.h"
 
 int Main()
 {

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "media/program.h"
+#include "media/core/program.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/picture_check.h"
-#include "media/image.h"
-#include "media/image_data.h"
+#include "media/platform/image.h"
+#include "media/platform/image_data.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_target.h"
-#include "media/input_script.h"
+#include "media/platform/input_script.h"
 
 FUZZ_TARGET(input_script)
 {

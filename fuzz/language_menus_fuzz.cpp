@@ -3,14 +3,14 @@
 // chooses the language; the rest is the three files, split at "\n%%\n". Whatever they hold,
 // the menus fit the game's tables and every action names something a menu can do, or the
 // program stops with a message naming the file at fault.
+#include "framework/settings.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menu_tables.h"
-#include "framework/settings.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_target.h"
-#include "media/text.h"
+#include "media/core/text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // load, or streamed when long; as a loop when the first byte says so) and mixed.
 #include "fuzz/fuzz_target.h"
 #include "fuzz/sound_check.h"
-#include "media/ogg_decode.h"
+#include "media/decode/ogg_decode.h"
 
 FUZZ_TARGET(ogg_sound)
 {

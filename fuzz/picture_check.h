@@ -3,7 +3,7 @@
 #pragma once
 
 #include "fuzz/fuzz_support.h"
-#include "media/picture_decode.h"
+#include "media/decode/picture_decode.h"
 
 inline void CheckPicture(const std::optional<Picture>& picture)
 {

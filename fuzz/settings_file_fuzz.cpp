@@ -5,8 +5,8 @@
 #include "framework/settings.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_target.h"
-#include "media/file_stream.h"
-#include "media/text.h"
+#include "media/core/file_stream.h"
+#include "media/core/text.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "media/decoded_audio.h"
-#include "media/mixer.h"
-#include "media/sound_load.h"
+#include "media/decode/decoded_audio.h"
+#include "media/decode/mixer.h"
+#include "media/decode/sound_load.h"
 
 constexpr int FuzzMixerRate = 44100;
 

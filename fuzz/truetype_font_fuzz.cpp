@@ -3,8 +3,8 @@
 // font's atlas pages.
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_target.h"
-#include "media/font.h"
-#include "media/font_data.h"
+#include "media/platform/font.h"
+#include "media/platform/font_data.h"
 
 FUZZ_TARGET(truetype_font)
 {

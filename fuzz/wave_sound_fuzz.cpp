@@ -4,7 +4,7 @@
 
 #include "fuzz/fuzz_target.h"
 #include "fuzz/sound_check.h"
-#include "media/wave_decode.h"
+#include "media/decode/wave_decode.h"
 
 FUZZ_TARGET(wave_sound)
 {

@@ -1,6 +1,6 @@
 #include "game/game_object.h"
 
-#include "media/text.h"
+#include "media/core/text.h"
 
 List<TGameObject> LevelObjects;
 

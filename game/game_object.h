@@ -9,7 +9,7 @@
 #include <string>
 
 #include "game/grid.h"
-#include "media/list.h"
+#include "media/core/list.h"
 
 // The kind tags. An object that was never spawned has KindNone (""), one that was Reset has
 // KindReset ("0").

@@ -2,7 +2,7 @@
 
 #include "framework/camera.h"
 #include "game/world_assets.h"
-#include "media/display.h"
+#include "media/platform/display.h"
 
 float GoalAngle = 0.0f;
 std::function<void()> FinishSequence;

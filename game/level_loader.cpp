@@ -8,9 +8,9 @@
 #include "game/pushables.h"
 #include "game/switches.h"
 #include "game/tiles.h"
-#include "media/file_stream.h"
-#include "media/program.h"
-#include "media/text.h"
+#include "media/core/file_stream.h"
+#include "media/core/program.h"
+#include "media/core/text.h"
 
 std::string LevelTitle;
 int KeysInLevel = 0;

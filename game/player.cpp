@@ -4,9 +4,9 @@
 #include "game/game_state.h"
 #include "game/pushables.h"
 #include "game/world_assets.h"
-#include "media/display.h"
-#include "media/input.h"
-#include "media/text.h"
+#include "media/core/text.h"
+#include "media/platform/display.h"
+#include "media/platform/input.h"
 
 std::shared_ptr<TPlayer> Player = std::make_shared<TPlayer>();
 

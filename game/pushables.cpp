@@ -2,7 +2,7 @@
 
 #include "framework/camera.h"
 #include "game/world_assets.h"
-#include "media/display.h"
+#include "media/platform/display.h"
 
 // A row of wooden blocks moves as a whole when the cell beyond the last one is free: the rule
 // recurses along the row and sets the blocks moving from the far end back to the pusher.

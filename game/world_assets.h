@@ -6,8 +6,8 @@
 #include <array>
 
 #include "framework/particles.h"
-#include "media/image.h"
-#include "media/sound.h"
+#include "media/platform/image.h"
+#include "media/platform/sound.h"
 
 // By variant or colour index 0..2.
 extern std::array<Image, 3> WallImages;

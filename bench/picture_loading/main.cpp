@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "media/display.h"
-#include "media/font.h"
-#include "media/image.h"
-#include "media/png_writer.h"
-#include "media/renderer.h"
+#include "media/decode/png_writer.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
+#include "media/platform/image.h"
+#include "media/platform/renderer.h"
 
 namespace {
 

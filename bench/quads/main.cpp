@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "media/clock.h"
-#include "media/display.h"
-#include "media/renderer.h"
+#include "media/platform/clock.h"
+#include "media/platform/display.h"
+#include "media/platform/renderer.h"
 
 namespace {
 

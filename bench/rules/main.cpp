@@ -21,7 +21,7 @@
 #include "game/player.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
-#include "media/input.h"
+#include "media/platform/input.h"
 #include "tools/levelc/level_source.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "framework/log.h"
 #include "framework/settings.h"
-#include "media/file_stream.h"
+#include "media/core/file_stream.h"
 
 namespace {
 

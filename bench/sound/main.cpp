@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "media/mixer.h"
-#include "media/ogg_decode.h"
-#include "media/ogg_stream.h"
-#include "media/sound.h"
-#include "media/sound_device.h"
-#include "media/sound_load.h"
+#include "media/decode/mixer.h"
+#include "media/decode/ogg_decode.h"
+#include "media/decode/ogg_stream.h"
+#include "media/decode/sound_load.h"
+#include "media/platform/sound.h"
+#include "media/platform/sound_device.h"
 #include "tests/support/sound_files.h"
 #include "tests/support/temp_dir.h"
 

@@ -7,9 +7,9 @@
 #include <set>
 #include <utility>
 
-#include "media/display.h"
-#include "media/input.h"
-#include "media/input_state.h"
+#include "media/platform/display.h"
+#include "media/platform/input.h"
+#include "media/platform/input_state.h"
 #include "tests/support/display_test.h"
 #include "tests/support/frame_pixels.h"
 

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "media/file_stream.h"
-#include "media/program.h"
+#include "media/core/file_stream.h"
+#include "media/core/program.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/temp_dir.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/camera.h"
-#include "media/display.h"
-#include "media/image.h"
+#include "media/platform/display.h"
+#include "media/platform/image.h"
 #include "tests/support/display_test.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/picture_files.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "media/random.h"
+#include "media/core/random.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <set>
 
-#include "media/file_stream.h"
+#include "media/core/file_stream.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/temp_dir.h"
 

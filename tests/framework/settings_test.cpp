@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include "framework/log.h"
-#include "media/file_stream.h"
+#include "media/core/file_stream.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/temp_dir.h"
 

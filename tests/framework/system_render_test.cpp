@@ -10,7 +10,7 @@
 
 #include "framework/log.h"
 #include "framework/settings.h"
-#include "media/display.h"
+#include "media/platform/display.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/temp_dir.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "media/font.h"
-#include "media/font_data.h"
+#include "media/platform/font.h"
+#include "media/platform/font_data.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

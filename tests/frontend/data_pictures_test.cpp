@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "media/image.h"
-#include "media/image_data.h"
+#include "media/platform/image.h"
+#include "media/platform/image_data.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <string>
 
-#include "media/display.h"
-#include "media/font.h"
-#include "media/image.h"
-#include "media/image_data.h"
-#include "media/png_writer.h"
+#include "media/decode/png_writer.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
+#include "media/platform/image.h"
+#include "media/platform/image_data.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/temp_dir.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "media/sound.h"
+#include "media/platform/sound.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

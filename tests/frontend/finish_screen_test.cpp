@@ -2,18 +2,18 @@
 // the game, closed by a key hit made during play, and after the last level.
 #include <gtest/gtest.h>
 
+#include "framework/settings.h"
 #include "frontend/finish_screen.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menus.h"
-#include "framework/settings.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "media/input.h"
-#include "media/input_state.h"
-#include "media/text.h"
+#include "media/core/text.h"
+#include "media/platform/input.h"
+#include "media/platform/input_state.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/temp_dir.h"
 

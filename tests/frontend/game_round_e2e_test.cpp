@@ -3,7 +3,7 @@
 // and the game closed in the middle of a level or of the finish screen.
 #include <gtest/gtest.h>
 
-#include "media/text.h"
+#include "media/core/text.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/screen_compare.h"
 

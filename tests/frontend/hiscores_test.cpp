@@ -1,9 +1,9 @@
 // The record decision and the record store on "Hiscores.dat" files written by the tests.
 #include <gtest/gtest.h>
 
+#include "framework/settings.h"
 #include "frontend/hiscores.h"
 #include "frontend/menus.h"
-#include "framework/settings.h"
 #include "game/level_loader.h"
 #include "game/player.h"
 #include "tests/support/game_folder.h"

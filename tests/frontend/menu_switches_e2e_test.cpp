@@ -2,7 +2,7 @@
 // in its caption, and the display switch on a screen that cannot go full screen.
 #include <gtest/gtest.h>
 
-#include "media/text.h"
+#include "media/core/text.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/screen_compare.h"
 

@@ -4,13 +4,13 @@
 
 #include <stdexcept>
 
+#include "framework/settings.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menu_tables.h"
-#include "framework/settings.h"
-#include "media/program.h"
-#include "media/text.h"
+#include "media/core/program.h"
+#include "media/core/text.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/temp_dir.h"
 

@@ -5,8 +5,8 @@
 #include <initializer_list>
 
 #include "frontend/name_entry.h"
-#include "media/input.h"
-#include "media/input_state.h"
+#include "media/platform/input.h"
+#include "media/platform/input_state.h"
 
 namespace {
 

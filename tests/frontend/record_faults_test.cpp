@@ -2,12 +2,12 @@
 // record or the new one, whole, never the new steps under the old holder's name.
 #include <gtest/gtest.h>
 
+#include "framework/settings.h"
 #include "frontend/hiscores.h"
 #include "frontend/menus.h"
-#include "framework/settings.h"
 #include "game/player.h"
-#include "media/file_stream.h"
-#include "media/text.h"
+#include "media/core/file_stream.h"
+#include "media/core/text.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/temp_dir.h"

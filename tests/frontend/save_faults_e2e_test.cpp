@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <thread>
 
-#include "media/text.h"
+#include "media/core/text.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/game_folder.h"
 

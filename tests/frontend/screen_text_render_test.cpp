@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "frontend/screen_text.h"
-#include "media/display.h"
-#include "media/font.h"
+#include "media/platform/display.h"
+#include "media/platform/font.h"
 #include "tests/support/display_test.h"
 #include "tests/support/frame_pixels.h"
 

@@ -4,7 +4,7 @@
 
 #include "frontend/game_assets.h"
 #include "game/world_assets.h"
-#include "media/sound_device.h"
+#include "media/platform/sound_device.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

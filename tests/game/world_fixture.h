@@ -17,8 +17,8 @@
 #include "game/player.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
-#include "media/input.h"
-#include "media/program.h"
+#include "media/core/program.h"
+#include "media/platform/input.h"
 #include "tests/support/level_builder.h"
 #include "tests/support/temp_dir.h"
 

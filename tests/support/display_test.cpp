@@ -1,6 +1,6 @@
 #include "tests/support/display_test.h"
 
-#include "media/display.h"
+#include "media/platform/display.h"
 
 void DisplayTest::SetUp()
 {

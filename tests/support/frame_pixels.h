@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "media/display.h"
+#include "media/platform/display.h"
 
 struct Rgb {
     int red = 0, green = 0, blue = 0;

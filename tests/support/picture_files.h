@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "media/picture_decode.h"
+#include "media/decode/picture_decode.h"
 
 // A picture of width x height with every pixel given, for tests to fill and compare.
 Picture MakePicture(int width, int height, bool hasAlpha, uint8_t r, uint8_t g, uint8_t b,

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "media/picture_decode.h"
+#include "media/decode/picture_decode.h"
 
 FramePixels LoadScreenshot(const std::string& path)
 {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "media/display.h"
+#include "media/platform/display.h"
 #include "tests/support/frame_pixels.h"
 
 // The PNG file as a frame; an empty frame (0 x 0) when it cannot be read.

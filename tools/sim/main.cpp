@@ -8,7 +8,7 @@
 #include "game/player.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
-#include "media/input.h"
+#include "media/platform/input.h"
 #include "tools/sim/sim_json.h"
 #include "tools/sim/sim_options.h"
 

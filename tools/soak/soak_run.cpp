@@ -1,5 +1,5 @@
-#include "tools/soak/soak_run.h"
 #include "tools/soak/soak_common.h"
+#include "tools/soak/soak_run.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,7 +12,7 @@
 #include "game/player.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
-#include "media/input.h"
+#include "media/platform/input.h"
 
 namespace {
 

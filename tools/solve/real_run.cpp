@@ -8,7 +8,7 @@
 #include "game/switches.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
-#include "media/input.h"
+#include "media/platform/input.h"
 
 namespace {
 

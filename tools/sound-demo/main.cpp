@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "media/clock.h"
-#include "media/mixer.h"
-#include "media/program.h"
-#include "media/sound.h"
-#include "media/sound_device.h"
+#include "media/core/program.h"
+#include "media/decode/mixer.h"
+#include "media/platform/clock.h"
+#include "media/platform/sound.h"
+#include "media/platform/sound_device.h"
 
 namespace {
 

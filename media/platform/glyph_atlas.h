@@ -1,0 +1,54 @@
+// The glyph pictures of one font packed side by side into square pages, each page drawn
+// from one texture, so that a line of text is a run of quads from the same texture.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "media/platform/renderer.h"
+
+// Where a glyph picture lies: its page and its top-left texel.
+struct AtlasPlace {
+    int page = 0;
+    int x = 0;
+    int y = 0;
+};
+
+class GlyphAtlas {
+public:
+    // Pages are pageSide texels square and sampled with the texture flags; `gap` empty
+    // texels keep neighbouring pictures from bleeding into each other when filtered.
+    GlyphAtlas(int pageSide, int textureFlags, int gap);
+    ~GlyphAtlas();
+    GlyphAtlas(const GlyphAtlas&) = delete;
+    GlyphAtlas& operator=(const GlyphAtlas&) = delete;
+
+    // Copies a width x height coverage picture in as white pixels of that alpha; `pitch`
+    // bytes from one coverage row to the next. False when it does not fit on a page.
+    bool Add(const uint8_t* coverage, int width, int height, int pitch, AtlasPlace& place);
+
+    // The page's texture on the open display, made again when the display changed or glyphs
+    // were added since; 0 when no texture can be made.
+    unsigned TextureOf(int page);
+
+    int PageSide() const { return side_; }
+    const std::vector<uint8_t>& PagePixels(int page) const { return pages_[page].rgba; }
+
+private:
+    struct Page {
+        std::vector<uint8_t> rgba;
+        // Pictures fill shelves from left to right; a picture too tall or too wide for the
+        // current shelf opens a new one below it.
+        int shelfX = 0;
+        int shelfY = 0;
+        int shelfHeight = 0;
+        Texture texture;
+        bool changed = true;
+    };
+    bool FindSpace(Page& page, int width, int height, int& x, int& y) const;
+
+    int side_;
+    int textureFlags_;
+    int gap_;
+    std::vector<Page> pages_;
+};

@@ -1,0 +1,236 @@
+// The window's SDL events translated into the input state, and the polled queries on it.
+#include "media/platform/input.h"
+
+#include <SDL.h>
+
+#include "media/core/file_stream.h"
+#include "media/platform/display.h"
+#include "media/platform/input_script.h"
+#include "media/platform/input_state.h"
+#include "media/platform/sdl_key_codes.h"
+#include "media/platform/window_events.h"
+
+namespace {
+
+// The open display's window; 0 while none is open.
+Uint32 FollowedWindow = 0;
+bool HandlingEvents = false;
+bool PointerVisible = true;
+InputScript Script;
+
+// SDL numbers the middle button 2 and the right one 3; the game the other way round.
+int GameButton(Uint8 sdlButton)
+{
+    switch (sdlButton) {
+    case SDL_BUTTON_LEFT:
+        return 1;
+    case SDL_BUTTON_RIGHT:
+        return 2;
+    case SDL_BUTTON_MIDDLE:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+// Typed text arrives as UTF-8; the game's text is Latin-1, so characters beyond it are
+// dropped.
+void TypeText(const char* utf8)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8);
+    for (std::size_t i = 0; bytes[i] != 0; ++i) {
+        const unsigned char lead = bytes[i];
+        if (lead < 0x80) {
+            Input.CharacterTyped(lead);
+        } else if ((lead & 0xE0) == 0xC0 && (bytes[i + 1] & 0xC0) == 0x80) {
+            const int code = ((lead & 0x1F) << 6) | (bytes[i + 1] & 0x3F);
+            if (code < 256)
+                Input.CharacterTyped(code);
+            ++i;
+        }
+    }
+}
+
+void HandleKeyDown(const SDL_KeyboardEvent& key)
+{
+    // Alt+F4 asks to close, as the window system's own close does.
+    if (key.keysym.sym == SDLK_F4 && (key.keysym.mod & KMOD_ALT))
+        Input.CloseRequested();
+    Input.KeyDown(VirtualKeyCode(key.keysym.sym), key.repeat != 0);
+}
+
+void HandleWindowEvent(const SDL_WindowEvent& window)
+{
+    switch (window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        Input.Deactivated();
+        DisplayFocusChanged(false);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        Input.Activated();
+        DisplayFocusChanged(true);
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        Input.CloseRequested();
+        break;
+    default:
+        break;
+    }
+}
+
+Uint32 WindowOf(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        return event.key.windowID;
+    case SDL_TEXTINPUT:
+        return event.text.windowID;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        return event.button.windowID;
+    case SDL_MOUSEMOTION:
+        return event.motion.windowID;
+    case SDL_MOUSEWHEEL:
+        return event.wheel.windowID;
+    case SDL_WINDOWEVENT:
+        return event.window.windowID;
+    default:
+        return FollowedWindow;
+    }
+}
+
+void HandleEvent(const SDL_Event& event)
+{
+    if (FollowedWindow == 0 || WindowOf(event) != FollowedWindow)
+        return;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        HandleKeyDown(event.key);
+        break;
+    case SDL_KEYUP:
+        Input.KeyUp(VirtualKeyCode(event.key.keysym.sym));
+        break;
+    case SDL_TEXTINPUT:
+        TypeText(event.text.text);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        Input.ButtonDown(GameButton(event.button.button));
+        break;
+    case SDL_MOUSEBUTTONUP:
+        Input.ButtonUp(GameButton(event.button.button));
+        break;
+    case SDL_MOUSEMOTION:
+        Input.PointerMoved(event.motion.x, event.motion.y);
+        break;
+    case SDL_MOUSEWHEEL:
+        Input.WheelTurned(event.wheel.y);
+        break;
+    case SDL_WINDOWEVENT:
+        HandleWindowEvent(event.window);
+        break;
+    case SDL_QUIT:
+        Input.CloseRequested();
+        break;
+    default:
+        break;
+    }
+}
+
+// Every query starts here. Events are handled one at a time and a query made while they
+// are (a fatal error's exit handlers, say) does not start over.
+void HandleWaitingEvents()
+{
+    if (HandlingEvents)
+        return;
+    HandlingEvents = true;
+    if (SDL_WasInit(SDL_INIT_VIDEO)) {
+        SDL_Event event;
+        while (SDL_PollEvent(&event))
+            HandleEvent(event);
+    }
+    Script.Deliver(PresentCount(), Input);
+    HandlingEvents = false;
+}
+
+void ApplyPointerVisibility()
+{
+    if (FollowedWindow != 0)
+        SDL_ShowCursor(PointerVisible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+}  // namespace
+
+void FollowWindowInput(unsigned windowId)
+{
+    FollowedWindow = windowId;
+    Input.ResetKeyboard();
+    Input.ResetMouseButtons();
+    ApplyPointerVisibility();
+}
+
+int KeyPressCount(int keyCode)
+{
+    HandleWaitingEvents();
+    return Input.TakeKeyHits(keyCode);
+}
+
+int KeyIsHeld(int keyCode)
+{
+    HandleWaitingEvents();
+    return Input.KeyHeld(keyCode) ? 1 : 0;
+}
+
+void ResetKeyboard()
+{
+    HandleWaitingEvents();
+    Input.ResetKeyboard();
+}
+
+int ButtonPressCount(int button)
+{
+    HandleWaitingEvents();
+    return Input.TakeButtonHits(button);
+}
+
+int PointerX()
+{
+    HandleWaitingEvents();
+    return Input.PointerX();
+}
+
+int PointerY()
+{
+    HandleWaitingEvents();
+    return Input.PointerY();
+}
+
+void ResetMouseButtons()
+{
+    HandleWaitingEvents();
+    Input.ResetMouseButtons();
+}
+
+int CloseWasRequested()
+{
+    HandleWaitingEvents();
+    return Input.TakeCloseRequest() ? 1 : 0;
+}
+
+void HidePointer()
+{
+    PointerVisible = false;
+    ApplyPointerVisibility();
+}
+
+std::string LoadInputScript(const std::string& path)
+{
+    const FileStream stream = OpenForReading(path);
+    if (!stream)
+        return "Cannot open the input script " + path + ".";
+    std::string text;
+    while (!StreamAtEnd(stream))
+        text += StreamReadLine(stream) + "\n";
+    CloseFileStream(stream);
+    return Script.Read(path, text);
+}

@@ -1,0 +1,108 @@
+#include "media/platform/input_script.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+
+#include "media/core/text.h"
+#include "media/platform/input.h"
+
+namespace {
+
+struct NamedKey {
+    const char* name;
+    int code;
+};
+
+const NamedKey NamedKeys[] = {
+    {"LEFT", KeyLeft},   {"UP", KeyUp},         {"RIGHT", KeyRight},
+    {"DOWN", KeyDown},   {"ENTER", KeyEnter},   {"ESCAPE", KeyEscape},
+    {"SPACE", KeySpace}, {"BACKSPACE", KeyBackspace}, {"F1", KeyF1},
+};
+
+bool ParseFrame(const std::string& text, int& frame)
+{
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, frame);
+    return error == std::errc() && stop == end && frame >= 0;
+}
+
+// One line's events, or a message saying what is wrong with it.
+std::string ParseLine(const std::string& line, std::vector<ScriptedEvent>& events)
+{
+    std::istringstream words(line);
+    std::string frameText, event, key, extra;
+    words >> frameText >> event >> key >> extra;
+    int frame = 0;
+    if (!ParseFrame(frameText, frame))
+        return "the frame \"" + frameText + "\" is not a whole number";
+    event = LowerText(event);
+    if (event == "close") {
+        if (!key.empty())
+            return "close takes no key";
+        events.push_back({frame, ScriptedEvent::Close, 0});
+        return "";
+    }
+    if (event != "down" && event != "up" && event != "press")
+        return "unknown event \"" + event + "\" (down, up, press or close)";
+    if (key.empty())
+        return event + " needs a key";
+    if (!extra.empty())
+        return "unexpected \"" + extra + "\" after the key";
+    const int code = ScriptKeyCode(key);
+    if (code == 0)
+        return "unknown key \"" + key + "\"";
+    if (event != "up")
+        events.push_back({frame, ScriptedEvent::KeyDown, code});
+    if (event != "down")
+        events.push_back({frame, ScriptedEvent::KeyUp, code});
+    return "";
+}
+
+}  // namespace
+
+int ScriptKeyCode(const std::string& name)
+{
+    const std::string upper = UpperText(name);
+    if (upper.size() == 1 && ((upper[0] >= 'A' && upper[0] <= 'Z') || (upper[0] >= '0' && upper[0] <= '9')))
+        return upper[0];
+    for (const NamedKey& key : NamedKeys) {
+        if (upper == key.name)
+            return key.code;
+    }
+    return 0;
+}
+
+std::string InputScript::Read(const std::string& name, const std::string& text)
+{
+    events_.clear();
+    next_ = 0;
+    std::vector<ScriptedEvent> events;
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#')
+            continue;
+        if (std::string error = ParseLine(line, events); !error.empty())
+            return name + ", line " + std::to_string(number) + ": " + error + ".";
+    }
+    std::stable_sort(events.begin(), events.end(),
+                     [](const ScriptedEvent& a, const ScriptedEvent& b) { return a.frame < b.frame; });
+    events_ = std::move(events);
+    return "";
+}
+
+void InputScript::Deliver(int presentCount, InputState& input)
+{
+    for (; next_ < events_.size() && events_[next_].frame <= presentCount; ++next_) {
+        const ScriptedEvent& event = events_[next_];
+        if (event.kind == ScriptedEvent::KeyDown)
+            input.KeyDown(event.keyCode, false);
+        else if (event.kind == ScriptedEvent::KeyUp)
+            input.KeyUp(event.keyCode);
+        else
+            input.CloseRequested();
+    }
+}

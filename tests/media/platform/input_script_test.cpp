@@ -1,0 +1,100 @@
+// Scripted input: reading scripts, and their events arriving through the input queries as
+// PresentFrame is called.
+#include "media/platform/input_script.h"
+
+#include <gtest/gtest.h>
+
+#include "media/platform/display.h"
+#include "media/platform/input.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+TEST(InputScriptReading, KeyNamesIgnoreCaseAndLettersAndDigitsAreTheirOwnCodes)
+{
+    EXPECT_EQ(ScriptKeyCode("Backspace"), KeyBackspace);
+    EXPECT_EQ(ScriptKeyCode("escape"), KeyEscape);
+    EXPECT_EQ(ScriptKeyCode("F1"), KeyF1);
+    EXPECT_EQ(ScriptKeyCode("z"), 'Z');
+    EXPECT_EQ(ScriptKeyCode("0"), '0');
+    for (const char* unknown : {"", "F2", "AB", "!", "Return"})
+        EXPECT_EQ(ScriptKeyCode(unknown), 0) << unknown;
+}
+
+TEST(InputScriptReading, BadLinesAreNamedWithTheFileAndLine)
+{
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"0 press Jump", "s.txt, line 1: unknown key \"Jump\"."},
+        {"# moves\n\n4 hop Left", "s.txt, line 3: unknown event \"hop\" (down, up, press or close)."},
+        {"x down Left", "s.txt, line 1: the frame \"x\" is not a whole number."},
+        {"-2 down Left", "s.txt, line 1: the frame \"-2\" is not a whole number."},
+        {"3 down", "s.txt, line 1: down needs a key."},
+        {"3 close Left", "s.txt, line 1: close takes no key."},
+        {"3 up Left Right", "s.txt, line 1: unexpected \"Right\" after the key."},
+    };
+    for (const auto& c : cases) {
+        InputScript script;
+        EXPECT_EQ(script.Read("s.txt", c.text), c.message) << c.text;
+        EXPECT_TRUE(script.Finished());
+    }
+}
+
+TEST(InputScriptDelivery, EventsArriveOnceTheirFrameHasCome)
+{
+    InputScript script;
+    ASSERT_EQ(script.Read("s.txt", "# a walk\r\n2 down Right\r\n0 press Enter\r\n  \r\n5 up Right\r\n5 close\r\n"), "");
+    InputState input;
+
+    script.Deliver(0, input);
+    EXPECT_EQ(input.TakeKeyHits(KeyEnter), 1);
+    EXPECT_FALSE(input.KeyHeld(KeyEnter));
+    EXPECT_FALSE(input.KeyHeld(KeyRight));
+
+    script.Deliver(3, input);
+    EXPECT_TRUE(input.KeyHeld(KeyRight));
+    EXPECT_EQ(input.TakeKeyHits(KeyRight), 1);
+    // Delivered events are not delivered again.
+    script.Deliver(4, input);
+    EXPECT_EQ(input.TakeKeyHits(KeyRight), 0);
+    EXPECT_FALSE(input.TakeCloseRequest());
+
+    script.Deliver(5, input);
+    EXPECT_FALSE(input.KeyHeld(KeyRight));
+    EXPECT_TRUE(input.TakeCloseRequest());
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST(InputScriptDelivery, TheQueriesDeliverALoadedScriptAsFramesArePresented)
+{
+    TempDir folder;
+    const std::string path = folder.File("walk.txt");
+    // Frames count the presents since the program started.
+    const int start = PresentCount();
+    const auto frame = [start](int n) { return std::to_string(start + n); };
+    WriteFileBytes(path, frame(1) + " down Up\n" + frame(2) + " press Escape\n" + frame(2) +
+                             " up Up\n" + frame(3) + " close\n");
+    ASSERT_EQ(LoadInputScript(path), "");
+
+    EXPECT_EQ(KeyIsHeld(KeyUp), 0);
+    PresentFrame(-1);
+    EXPECT_EQ(KeyIsHeld(KeyUp), 1);
+    EXPECT_EQ(KeyPressCount(KeyEscape), 0);
+    PresentFrame(-1);
+    EXPECT_EQ(KeyPressCount(KeyEscape), 1);
+    EXPECT_EQ(KeyIsHeld(KeyUp), 0);
+    EXPECT_EQ(CloseWasRequested(), 0);
+    PresentFrame(-1);
+    EXPECT_EQ(CloseWasRequested(), 1);
+    EXPECT_EQ(CloseWasRequested(), 0);
+}
+
+TEST(InputScriptDelivery, AMissingScriptIsNamed)
+{
+    EXPECT_EQ(LoadInputScript("/no/such/script.txt"),
+              "Cannot open the input script /no/such/script.txt.");
+}
+
+}  // namespace
