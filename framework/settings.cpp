@@ -9,7 +9,7 @@
 #include "media/core/file_stream.h"
 #include "media/core/text.h"
 
-std::string SettingsFileName = "Settings.ini";
+std::string SettingsFileName = SettingsIniFile;
 
 namespace {
 
@@ -146,4 +146,14 @@ void WriteSetting(const std::string& key, const std::string& value)
 void WriteSettings(const std::vector<std::pair<std::string, std::string>>& settings)
 {
     TWisp_Config::WriteSettings(settings);
+}
+
+ScopedSettingsFile::ScopedSettingsFile(const std::string& name)
+{
+    SetSettingsFile(name);
+}
+
+ScopedSettingsFile::~ScopedSettingsFile()
+{
+    SetSettingsFile(SettingsIniFile);
 }

@@ -10,6 +10,11 @@
 #include <utility>
 #include <vector>
 
+// The settings file that is current unless another is chosen: display, music and the
+// unlocked levels.
+inline constexpr char SettingsIniFile[] = "Settings.ini";
+
+// The current file; SettingsIniFile until SetSettingsFile names another.
 extern std::string SettingsFileName;
 
 namespace TWisp_Config {
@@ -32,3 +37,13 @@ int ReadSettingInt(const std::string& key);
 std::string ReadSettingStr(const std::string& key);
 void WriteSetting(const std::string& key, const std::string& value);
 void WriteSettings(const std::vector<std::pair<std::string, std::string>>& settings);
+
+// Makes another file current for the scope it lives in, then puts SettingsIniFile back,
+// whatever was current before: the game always returns to "Settings.ini".
+class ScopedSettingsFile {
+public:
+    explicit ScopedSettingsFile(const std::string& name);
+    ~ScopedSettingsFile();
+    ScopedSettingsFile(const ScopedSettingsFile&) = delete;
+    ScopedSettingsFile& operator=(const ScopedSettingsFile&) = delete;
+};

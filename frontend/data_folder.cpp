@@ -2,12 +2,14 @@
 
 #include <filesystem>
 
+#include "framework/settings.h"
+
 std::string EnterDataFolder(const std::string& asked)
 {
     std::string folder = asked;
     if (folder.empty()) {
         std::error_code error;
-        if (std::filesystem::is_regular_file("Settings.ini", error))
+        if (std::filesystem::is_regular_file(SettingsIniFile, error))
             return "";
         folder = TINDLEWICK_DATA_DIR;
     }

@@ -32,7 +32,7 @@ struct Outcome {
 
 Outcome ReadOutcome(int newRecord)
 {
-    SetSettingsFile(Language + ".dat");
+    ScopedSettingsFile language(LanguageFile());
     auto message = [](const char* key) { return UpperText(ReadSettingStr(key)); };
     if (CoinsInLevel > CoinsTaken)
         return {message("fin.0"), ""};
@@ -76,13 +76,11 @@ void RunFinishSequence()
     MenuChoice += 1;
 
     std::string name;
-    SetSettingsFile("Hiscores.dat");
     const int newRecord = DecideRecord();
     const Outcome outcome = ReadOutcome(newRecord);
     const bool closing = !ShowOutcome(outcome, newRecord, name);
 
     // Written even when the window is closing: the level was finished.
-    SetSettingsFile("Settings.ini");
     UnlockLevelAfter(CurrentLevel);
     Player->Reset();
     GameState = closing ? StateQuit : StateLeaveLevel;

@@ -1,8 +1,10 @@
 #include "frontend/game_assets.h"
 
 #include "framework/particles.h"
+#include "framework/settings.h"
 #include "framework/system.h"
 #include "game/game_object.h"
+#include "game/grid.h"
 #include "game/world_assets.h"
 #include "media/core/text.h"
 
@@ -23,13 +25,12 @@ Channel MusicChannel;
 namespace {
 
 constexpr int PlainSound = 0;
-constexpr int CellSide = 32;
 constexpr int MaskedFilteredMipmapped = ImageMasked | ImageFiltered | ImageMipmapped;
 constexpr int MaskedFiltered = ImageMasked | ImageFiltered;
 
 Image LoadButtonCells(const std::string& path)
 {
-    return LoadImageCellsLogged(path, CellSide, CellSide, 0, 2, DefaultImageFlags);
+    return LoadImageCellsLogged(path, CellSize, CellSize, 0, 2, DefaultImageFlags);
 }
 
 // Numbered by variant or colour; the files are read colour by colour, kind by kind.
@@ -65,7 +66,7 @@ void LoadSounds()
 void LoadGameAssets(int displayOnly)
 {
     SetMaskKeyColor(255, 0, 255);
-    LoadDevice("Settings.ini");
+    LoadDevice(SettingsIniFile);
     if (displayOnly != 0) {
         ClearEmitters(nullptr);
         TGameObject::ClearAll();
@@ -80,7 +81,7 @@ void LoadGameAssets(int displayOnly)
     BoxyImage = LoadImageLogged("Graphics/Boxy.gfx", DefaultImageFlags);
     KeyImage = LoadImageLogged("Graphics/Key.gfx", DefaultImageFlags);
     KeySparkles = LoadEmitter("Graphics/ministar", 1, "gfx");
-    PlayerImage = LoadImageCellsLogged("Graphics/Player.gfx", CellSide, CellSide, 0, 2,
+    PlayerImage = LoadImageCellsLogged("Graphics/Player.gfx", CellSize, CellSize, 0, 2,
                                        DefaultImageFlags);
     WoodyImage = LoadImageLogged("Graphics/Woody.gfx", DefaultImageFlags);
     WoodSplinters = LoadEmitter("Graphics/Woodypart", 3, "gfx");

@@ -32,10 +32,10 @@ void DrawStatusBar()
 {
     SetDrawColor(0, 0, 0);
     SetDrawAlpha(0.3f);
-    FillRect(0, BarTop, 800, 600 - BarTop);
+    FillRect(0, BarTop, ScreenWidth, ScreenHeight - BarTop);
     SetDrawAlpha(1);
     SetDrawColor(255, 255, 255);
-    DrawSegment(0, BarTop, 800, BarTop, 1);
+    DrawSegment(0, BarTop, ScreenWidth, BarTop, 1);
     DrawImageFrame(KeyImage, 155, BarTop, 0);
     // The coin's handle is its centre.
     DrawImageFrame(CoinImage, 370, 585, 0);
@@ -68,7 +68,7 @@ void DrawPauseMenu()
 {
     SetDrawColor(0, 0, 0);
     SetDrawAlpha(0.6f);
-    FillRect(0, 0, 800, 600);
+    FillRect(0, 0, ScreenWidth, ScreenHeight);
     SetDrawAlpha(1);
     SetDrawColor(255, 255, 255);
     const LanguageTexts& texts = Texts();

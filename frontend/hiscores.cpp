@@ -21,10 +21,17 @@ std::string ScoreKey(int level)
     return IntToText(level) + ".score";
 }
 
+std::string RecordedSteps(int level)
+{
+    ScopedSettingsFile hiscores(HiscoresFile);
+    return UpperText(ReadSettingStr(ScoreKey(level)));
+}
+
 }  // namespace
 
 int DecideRecord()
 {
+    ScopedSettingsFile hiscores(HiscoresFile);
     // Read in every case; only the value "none" marks a level without a record.
     const bool free = ReadSettingStr(PlayerKey(CurrentLevel)) == "none";
     if (CoinsInLevel > CoinsTaken)
@@ -39,17 +46,18 @@ int DecideRecord()
 
 void StoreRecord(int newRecord, const std::string& name)
 {
-    SetSettingsFile("Hiscores.dat");
-    // Steps and name in one rewrite: a save cut short by a crash or a full disk must not
-    // leave the new steps under the old holder's name.
-    if (newRecord != 0)
+    if (newRecord != 0) {
+        ScopedSettingsFile hiscores(HiscoresFile);
+        // Steps and name in one rewrite: a save cut short by a crash or a full disk must not
+        // leave the new steps under the old holder's name.
         WriteSettings({{ScoreKey(CurrentLevel), ReplayString}, {PlayerKey(CurrentLevel), name}});
+    }
     ReadHiscoreTable();
-    SetSettingsFile("Settings.ini");
 }
 
 void ReadHiscoreTable()
 {
+    ScopedSettingsFile hiscores(HiscoresFile);
     for (int level = 0; level <= LastLevel; ++level) {
         LevelHiscore[level][0] = UpperText(ReadSettingStr(PlayerKey(level)));
         LevelHiscore[level][1] = ReadSettingStr(ScoreKey(level));
@@ -58,9 +66,7 @@ void ReadHiscoreTable()
 
 void StartReplay(int level)
 {
-    SetSettingsFile("Hiscores.dat");
-    Player->ReplayMoves = UpperText(ReadSettingStr(ScoreKey(level)));
-    SetSettingsFile("Settings.ini");
+    Player->ReplayMoves = RecordedSteps(level);
     GameState = StateReplay;
     Map::Load("Levels/" + IntToText(level) + ".lev");
     CurrentLevel = level;

@@ -8,19 +8,21 @@
 
 #include "frontend/level_unlocks.h"
 
+inline constexpr char HiscoresFile[] = "Hiscores.dat";
+
 // Per level number: the name in upper case, and the move record as read (lower case). The
 // score shown is the length of the move record. Filled at start-up and after every record.
 extern std::array<std::array<std::string, 2>, LevelSlots> LevelHiscore;
 
 // Whether the run that just reached the goal of CurrentLevel is a new record: it took every
-// coin and the level is free or its record has more steps. "Hiscores.dat" must be current.
+// coin and the level is free or its record has more steps. Leaves "Settings.ini" current.
 int DecideRecord();
 
 // Writes the run's record when there is one, then reads the table of every level again.
 // Leaves "Settings.ini" the current settings file.
 void StoreRecord(int newRecord, const std::string& name);
 
-// LevelHiscore of levels 0 to LastLevel from the current settings file ("Hiscores.dat").
+// LevelHiscore of levels 0 to LastLevel from "Hiscores.dat". Leaves "Settings.ini" current.
 void ReadHiscoreTable();
 
 // Plays the stored record of `level` back: the player is handed its letters one a frame.

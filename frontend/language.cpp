@@ -2,6 +2,11 @@
 
 std::string Language;
 
+std::string LanguageFile()
+{
+    return Language + ".dat";
+}
+
 namespace {
 
 const LanguageTexts English{

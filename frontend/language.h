@@ -4,9 +4,12 @@
 
 #include <string>
 
-// "English" or "Finnish"; empty until the language screen has been left. The language file
-// is Language + ".dat". Chosen once: it cannot change during a run.
+// "English" or "Finnish"; empty until the language screen has been left. Chosen once: it
+// cannot change during a run.
 extern std::string Language;
+
+// The menus and messages of the chosen language: Language + ".dat".
+std::string LanguageFile();
 
 struct LanguageTexts {
     // The move counter of the status bar, and where it starts so that it ends at the edge.

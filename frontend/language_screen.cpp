@@ -67,5 +67,5 @@ int RunLanguageScreen()
 void ChooseLanguage(int selection)
 {
     Language = selection == 1 ? "Finnish" : "English";
-    SetSettingsFile(Language + ".dat");
+    SetSettingsFile(LanguageFile());
 }

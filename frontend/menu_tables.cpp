@@ -67,6 +67,12 @@ void ReadMenu(int m)
     }
 }
 
+std::string ReadHiscoreCaption()
+{
+    ScopedSettingsFile language(LanguageFile());
+    return UpperSetting("Hiscore");
+}
+
 void ShowMusicSwitch()
 {
     std::string& caption = MenuEntryText[SwitchMenu][MusicEntry];
@@ -82,7 +88,6 @@ void ShowMusicSwitch()
 
 void ShowDisplaySwitch()
 {
-    SetSettingsFile("Settings.ini");
     const bool windowed = ReadSettingInt("color_depth") == 0;
     MenuEntryText[SwitchMenu][DisplayEntry] +=
         std::string(" ") + (windowed ? Texts().windowed : Texts().fullScreen);
@@ -95,18 +100,12 @@ void TMenu::LoadMenus()
     NumberOfMenus = ReadCount("Number_of_menus", MaxMenus, "menus");
     for (int m = 0; m < NumberOfMenus; ++m)
         ReadMenu(m);
-    SetSettingsFile(Language + ".dat");
-    HiscoreCaption = UpperSetting("Hiscore");
+    HiscoreCaption = ReadHiscoreCaption();
 
-    SetSettingsFile("Settings.ini");
     MusicOn = ReadSettingInt("Music");
     ReadLastLevel();
     ReadLevelFlags();
-    SetSettingsFile("Hiscores.dat");
     ReadHiscoreTable();
-
     ShowMusicSwitch();
     ShowDisplaySwitch();
-    // The menu frame reads the level flags from here.
-    SetSettingsFile("Settings.ini");
 }

@@ -19,7 +19,7 @@
 
 int CurrentMenu = 0;
 int MenuChoice = 0;
-int HelpScrollX = 800;
+int HelpScrollX = ScreenWidth;
 int CurrentLevel = 0;
 
 namespace {
@@ -71,13 +71,13 @@ void DrawHelpLine()
     const std::string& help = MenuHelpText[CurrentMenu];
     SetDrawColor(0, 0, 0);
     SetDrawAlpha(0.4f);
-    FillRect(0, 516, 800, static_cast<float>(TextHeightOf(help)));
+    FillRect(0, 516, ScreenWidth, static_cast<float>(TextHeightOf(help)));
     SetDrawColor(255, 255, 255);
     SetDrawAlpha(1);
     TMenu::DrawShadowText(help, HelpScrollX, 520);
     HelpScrollX -= 2;
     if (HelpScrollX < -TextWidthOf(help))
-        HelpScrollX = 800;
+        HelpScrollX = ScreenWidth;
 }
 
 void DrawBand(int entry)
@@ -191,7 +191,7 @@ void SwitchDisplay()
 {
     std::string& caption = MenuEntryText[SwitchMenu][DisplayEntry];
     CloseDisplay();
-    SetSettingsFile("Settings.ini");
+    SetSettingsFile(SettingsIniFile);
     if (ReadSettingInt("color_depth") == 0) {
         if (FullScreenWorks()) {
             WriteSetting("color_depth", "32");
@@ -218,7 +218,7 @@ void TakeAction(const std::string& action)
     } else {
         CurrentMenu = TextToInt(action);
         MenuChoice = 0;
-        HelpScrollX = 800;
+        HelpScrollX = ScreenWidth;
     }
 }
 

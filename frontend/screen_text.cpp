@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int ScreenMiddle = 400;
+constexpr int ScreenMiddle = ScreenWidth / 2;
 constexpr int StripCount = 10;
 constexpr int StripSpacing = 60;
 

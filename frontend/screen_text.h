@@ -4,13 +4,17 @@
 
 #include <string>
 
+// Every screen is laid out for this drawing area.
+constexpr int ScreenWidth = 800;
+constexpr int ScreenHeight = 600;
+
 namespace TMenu {
 // The shadow lies one pixel right of and below the text, in near black; the text itself is
 // drawn in the colour that was current, which is left as it was.
 void DrawShadowText(const std::string& text, int x, int y);
 }  // namespace TMenu
 
-// The x at which a text in the current font is centred on x = 400.
+// The x at which a text in the current font is centred on the middle of the screen.
 int CentredX(const std::string& text);
 void DrawCentredShadowText(const std::string& text, int y);
 

@@ -16,7 +16,7 @@ namespace {
 
 bool NamesAFile(const std::string& message, const std::string& languageFile)
 {
-    for (const std::string& file : {languageFile, std::string("Settings.ini"), std::string("Hiscores.dat")}) {
+    for (const std::string& file : {languageFile, std::string(SettingsIniFile), std::string(HiscoresFile)}) {
         if (message.starts_with(file + ": "))
             return true;
     }
@@ -53,15 +53,15 @@ FUZZ_TARGET(language_menus)
     const std::string rest = input.Rest();
     const std::vector<std::string> files =
         SplitInput(reinterpret_cast<const uint8_t*>(rest.data()), rest.size(), "\n%%\n", 3);
-    const std::string languageFile = Language + ".dat";
+    const std::string languageFile = LanguageFile();
     InFuzzFolder inside;
-    const std::string names[3] = {languageFile, "Settings.ini", "Hiscores.dat"};
+    const std::string names[3] = {languageFile, SettingsIniFile, HiscoresFile};
     for (int i = 0; i < 3; ++i)
         WriteFuzzFile(names[i], reinterpret_cast<const uint8_t*>(files[i].data()), files[i].size());
 
     SetSettingsFile(languageFile);
     const std::string error = CatchFatal([] { TMenu::LoadMenus(); });
-    SetSettingsFile("Settings.ini");
+    SetSettingsFile(SettingsIniFile);
     if (!error.empty()) {
         FuzzCheck(NamesAFile(error, languageFile), "a refused file is named in the message");
         return;

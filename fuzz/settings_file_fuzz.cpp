@@ -35,7 +35,7 @@ FUZZ_TARGET(settings_file)
     const std::string value = input.Piece(40);
     const std::string contents = input.Rest();
     const std::string path =
-        WriteFuzzFile("Settings.ini", reinterpret_cast<const uint8_t*>(contents.data()), contents.size());
+        WriteFuzzFile(SettingsIniFile, reinterpret_cast<const uint8_t*>(contents.data()), contents.size());
     SetSettingsFile(path);
     ReadSettingStr(key);
     ReadSettingInt(key);
@@ -43,7 +43,7 @@ FUZZ_TARGET(settings_file)
     const std::vector<std::string> before = LinesOf(path);
     WriteSetting(key, value);
     const std::vector<std::string> after = LinesOf(path);
-    SetSettingsFile("Settings.ini");
+    SetSettingsFile(SettingsIniFile);
     if (!FitsOnOneLine(key) || !FitsOnOneLine(value))
         return;
 
@@ -63,6 +63,6 @@ FUZZ_TARGET(settings_file)
     if (!key.starts_with('#')) {
         SetSettingsFile(path);
         FuzzCheck(ReadSettingStr(key) == ReplaceAll(setting, prefix, ""), "the written value reads back");
-        SetSettingsFile("Settings.ini");
+        SetSettingsFile(SettingsIniFile);
     }
 }

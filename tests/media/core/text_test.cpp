@@ -25,7 +25,10 @@ TEST(TextToInt, WrapsLikeA32BitIntegerInsteadOfOverflowing)
     EXPECT_EQ(TextToInt("2147483647"), 2147483647);
     EXPECT_EQ(TextToInt("-2147483648"), -2147483647 - 1);
     EXPECT_EQ(TextToInt("4294967296"), 0);
-    EXPECT_EQ(TextToInt("99999999999999999999999999"), TextToInt("99999999999999999999999999"));
+    EXPECT_EQ(TextToInt("4294967302"), 6);
+    // 10^26 - 1 modulo 2^32 is 3825205247, which is negative as a 32-bit integer.
+    EXPECT_EQ(TextToInt("99999999999999999999999999"), -469762049);
+    EXPECT_EQ(TextToInt("-4294967295"), 1);
 }
 
 TEST(IntToText, WritesPlainDecimal)
