@@ -3,6 +3,9 @@
 // and the game closed in the middle of a level or of the finish screen.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "media/core/text.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/screen_compare.h"
@@ -62,7 +65,8 @@ TEST_F(GameRound, EnglishRecordUnlockAndReplay)
         "146 press Up\n149 press Enter\n152 press Up\n155 press Enter\n",
         "--frames 400 --screenshot 14:locked.png --screenshot 19:start.png "
         "--screenshot 80:left.png --screenshot 81:leaving.png --screenshot 130:replay.png "
-        "--screenshot 144:menu.png");
+        "--screenshot 144:menu.png --screenshot 155:quitting.png --screenshot 156:after.png");
+    const auto ended = std::filesystem::file_time_type::clock::now();
     EXPECT_EQ(run.status, 0) << run.errors;
 
     EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("anna", "dd"));
@@ -101,6 +105,14 @@ TEST_F(GameRound, EnglishRecordUnlockAndReplay)
     // The pause menu's last entry led back to the level page.
     const FramePixels menu = LoadScreenshot(game.Shot("menu.png"));
     EXPECT_TRUE(ColorNear(AverageColor(menu, 620, 400, 100, 100), menuBlue, 8));
+
+    // QUIT ended the game in the frame it was chosen, long before its 400 frames ran out,
+    // after the farewell sound's 800 ms.
+    ASSERT_TRUE(std::filesystem::exists(game.Shot("quitting.png")));
+    EXPECT_FALSE(std::filesystem::exists(game.Shot("after.png"))) << "a frame after QUIT";
+    const std::chrono::duration<double> farewell =
+        ended - std::filesystem::last_write_time(game.Shot("quitting.png"));
+    EXPECT_GE(farewell.count(), 0.8);
 }
 
 TEST_F(GameRound, FinnishRecordAfterARestartCountsOnlyTheStepsSinceIt)

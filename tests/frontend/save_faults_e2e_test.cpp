@@ -4,16 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fcntl.h>
+#include <csignal>
 #include <filesystem>
 #include <random>
 #include <set>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 
 #include "media/core/text.h"
+#include "tests/support/child_process.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/game_folder.h"
 
@@ -36,20 +34,14 @@ const char* const FinishWithARecord =
     "3 press Enter\n6 press Enter\n9 press Enter\n12 down Right\n70 up Right\n"
     "75 press B\n77 press O\n80 press Enter\n";
 
-pid_t StartGame(const std::string& data, const std::string& script, int frames)
+// The game as it plays the script, quiet.
+ChildProcess StartGame(const std::string& data, const std::string& script, int frames)
 {
-    const std::string game = TINDLEWICK_BUILD_DIR "/frontend/tindlewick";
-    const std::string frameLimit = std::to_string(frames);
-    const char* argv[] = {game.c_str(), "--data", data.c_str(), "--script", script.c_str(),
-                          "--frames", frameLimit.c_str(), nullptr};
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    pid_t child = 0;
-    const int failed = posix_spawn(&child, game.c_str(), &quiet, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&quiet);
-    return failed ? 0 : child;
+    ChildSetup quiet;
+    quiet.output = quiet.errors = "/dev/null";
+    return ChildProcess({TINDLEWICK_BUILD_DIR "/frontend/tindlewick", "--data", data, "--script", script, "--frames",
+                         std::to_string(frames)},
+                        quiet);
 }
 
 // A copy of the game's folder (its pictures, sounds and fonts stay links) on `disk`.
@@ -78,8 +70,8 @@ TEST_F(SaveFaultsE2E, KilledWhileSavingTheGameStartsAgainWithItsSettingsWhole)
     std::mt19937 random(11);
     int midSave = 0;
     for (int round = 0; round < 8; ++round) {
-        const pid_t child = StartGame(game.Path(), run.File("script.txt"), 100000);
-        ASSERT_NE(child, 0);
+        ChildProcess child = StartGame(game.Path(), run.File("script.txt"), 100000);
+        ASSERT_TRUE(child.Started());
         // Wait for the first save, then kill the game at a random moment of the saves that
         // follow; every other time right in the middle of one, while its temporary file is there.
         const std::string before = game.Read("Settings.ini");
@@ -93,8 +85,7 @@ TEST_F(SaveFaultsE2E, KilledWhileSavingTheGameStartsAgainWithItsSettingsWhole)
         } else {
             std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 30000)(random)));
         }
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
+        child.Kill(SIGKILL);
         midSave += fs::exists(settings + ".tmp") ? 1 : 0;
         EXPECT_TRUE(whole.contains(game.Read("Settings.ini"))) << "left as:\n" << game.Read("Settings.ini");
     }

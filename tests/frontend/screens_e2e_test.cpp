@@ -1,6 +1,6 @@
 // The real game's screens as a player sees them, compared with the pictures kept in
-// tests/frontend/screens: the language screen, a level, the pause menu over it and the
-// finish screen of a new record. A screen that changes on purpose is kept anew from
+// tests/frontend/screens: the language screen, a level page, a level, the pause menu over it
+// and the finish screen of a new record. A screen that changes on purpose is kept anew from
 // build/screenshots after a look at it.
 #include <gtest/gtest.h>
 
@@ -38,6 +38,17 @@ TEST(Screens, FinishScreenOfANewRecord)
         "--frames 75 --screenshot 70:finish.png");
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_TRUE(MatchesKeptScreen(game.Shot("finish.png"), Kept + "finish.png"));
+}
+
+TEST(Screens, LevelPageWithALockedLevelTheHighlightAndABestResult)
+{
+    GameFolder game;
+    game.WriteLevel(0, {"#######", "#@$.*.#", "#######"});
+    game.Write("Hiscores.dat", CrLf({"0.player = mira", "0.score = ddsaw", "1.player = none", "1.score = ",
+                                     "2.player = none", "2.score = "}));
+    const GameResult run = game.Run("3 press Enter\n6 press Enter\n", "--frames 15 --screenshot 10:levels.png");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(MatchesKeptScreen(game.Shot("levels.png"), Kept + "levels.png"));
 }
 
 }  // namespace

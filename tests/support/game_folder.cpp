@@ -1,10 +1,8 @@
 #include "tests/support/game_folder.h"
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 
+#include "tests/support/child_process.h"
 #include "tests/support/level_builder.h"
 
 namespace fs = std::filesystem;
@@ -71,11 +69,15 @@ void GameFolder::DropPicture(const std::string& missing) const
 
 GameResult RunTindlewick(const std::string& folder, const std::string& arguments)
 {
-    const std::string command = "cd '" + folder + "' && '" TINDLEWICK_BUILD_DIR
-                                "/frontend/tindlewick' " + arguments + " >out.txt 2>errors.txt";
-    const int result = std::system(command.c_str());
+    std::vector<std::string> argv = SplitArguments(arguments);
+    argv.insert(argv.begin(), TINDLEWICK_BUILD_DIR "/frontend/tindlewick");
+    ChildSetup setup;
+    setup.folder = folder;
+    setup.output = folder + "/out.txt";
+    setup.errors = folder + "/errors.txt";
+    ChildProcess game(argv, setup);
     GameResult run;
-    run.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    run.status = game.Wait();
     run.errors = ReadFileBytes(folder + "/errors.txt");
     return run;
 }

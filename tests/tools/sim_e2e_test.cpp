@@ -1,40 +1,25 @@
 // tindlewick-sim and tindlewick-levelc as level designers run them.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
+#include "tests/support/child_process.h"
 #include "tests/support/level_builder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string output;  // standard output, then standard error
-};
-
-Outcome RunTool(const std::string& tool, const std::string& arguments)
+ChildRun RunTool(const std::string& tool, const std::string& arguments)
 {
-    const std::string command = std::string(TINDLEWICK_BUILD_DIR) + "/tools/" + tool + " " + arguments + " 2>&1";
-    Outcome outcome;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t read;
-    while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        outcome.output.append(buffer, read);
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+    std::vector<std::string> argv = SplitArguments(arguments);
+    argv.insert(argv.begin(), std::string(TINDLEWICK_BUILD_DIR) + "/tools/" + tool);
+    return RunToEnd(argv);
 }
 
-Outcome Simulate(const std::string& arguments)
+ChildRun Simulate(const std::string& arguments)
 {
     return RunTool("sim/tindlewick-sim", arguments);
 }
 
-bool Has(const Outcome& outcome, const std::string& text)
+bool Has(const ChildRun& outcome, const std::string& text)
 {
     return outcome.output.find(text) != std::string::npos;
 }
@@ -55,7 +40,7 @@ protected:
 
 TEST_F(Simulator, AReplayIntoTheGoalRecordsTheFinishAndStopsThatFrame)
 {
-    const Outcome run = Simulate(Level({"#######", "#@k.*.#"}, "K\xe4yt\xe4v\xe4") + " --moves DDDD");
+    const ChildRun run = Simulate(Level({"#######", "#@k.*.#"}, "K\xe4yt\xe4v\xe4") + " --moves DDDD");
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "{\"frames\": 33, \"title\": \"K\\u00e4yt\\u00e4v\\u00e4\", \"keys_in_level\": 1, "
                          "\"coins_in_level\": 0, \"moves\": 3, \"record\": \"DDD\", \"keys_taken\": 0, "
@@ -72,7 +57,7 @@ TEST_F(Simulator, AReplayIntoTheGoalRecordsTheFinishAndStopsThatFrame)
 TEST_F(Simulator, AKeyScriptHoldsKeysFrameByFrameAndRunsUntilAllIsStill)
 {
     // Right for 16 frames is one step; Up and Left together try only Up, into the wall.
-    const Outcome run = Simulate(Level({"#####", "#@.o.#"}) + " --keys \"R16 -4 UL1\"");
+    const ChildRun run = Simulate(Level({"#####", "#@.o.#"}) + " --keys \"R16 -4 UL1\"");
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "{\"frames\": 21, ")) << run.output;
     EXPECT_TRUE(Has(run, "\"moves\": 1, \"record\": \"D\""));
@@ -84,7 +69,7 @@ TEST_F(Simulator, AKeyScriptHoldsKeysFrameByFrameAndRunsUntilAllIsStill)
 TEST_F(Simulator, FramesStopTheRunWhateverIsMoving)
 {
     const std::string level = Level({"#######", "#@o..$#", "#aA####"});
-    const Outcome run = Simulate(level + " --keys R1 --frames 10");
+    const ChildRun run = Simulate(level + " --keys R1 --frames 10");
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "{\"frames\": 10, "));
     EXPECT_TRUE(Has(run, "{\"kind\": \"BOULDER\", \"x\": 132, \"y\": 57, \"moving\": 1, \"facing\": 1, \"angle\": 27}"))
@@ -101,7 +86,7 @@ TEST_F(Simulator, BadArgumentsGiveTheUsageAndStatusTwo)
     for (const std::string& arguments :
          {std::string(""), level + " --moves DX", level + " --keys R0", level + " --keys Q3",
           level + " --moves D --keys R1", level + " --frames -1", level + " --speed 2", level + " " + level}) {
-        const Outcome run = Simulate(arguments);
+        const ChildRun run = Simulate(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_TRUE(Has(run, "usage: tindlewick-sim LEVEL_FILE [--moves LETTERS | --keys SCRIPT] [--frames N]"))
             << arguments;
@@ -110,7 +95,7 @@ TEST_F(Simulator, BadArgumentsGiveTheUsageAndStatusTwo)
 
 TEST_F(Simulator, ALevelThatCannotBeLoadedEndsAsTheGameWould)
 {
-    Outcome run = Simulate(folder.File("none.lev"));
+    ChildRun run = Simulate(folder.File("none.lev"));
     EXPECT_EQ(run.status, 255);
     EXPECT_EQ(run.output, "Failed to open map file from: " + folder.File("none.lev") + "\n");
     WriteFileBytes(folder.File("short.lev"), std::string("\x02\0\0\0", 4));
@@ -123,7 +108,7 @@ TEST_F(Simulator, TheLevelCompilerTurnsTextIntoLevelsAndBack)
 {
     const std::string source = LevelSource({"#####", "#@$D*#"}, {"D = floor:2 active:1 key"}, "Round");
     WriteFileBytes(folder.File("round.txt"), source);
-    Outcome run = RunTool("levelc/tindlewick-levelc", "compile " + folder.File("round.txt") + " " + folder.File("round.lev"));
+    ChildRun run = RunTool("levelc/tindlewick-levelc", "compile " + folder.File("round.txt") + " " + folder.File("round.lev"));
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(ReadFileBytes(folder.File("round.lev")), LevelBytes({"#####", "#@$D*#"}, {"D = floor:2 active:1 key"}, "Round"));
     run = RunTool("levelc/tindlewick-levelc", "text " + folder.File("round.lev"));

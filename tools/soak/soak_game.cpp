@@ -16,15 +16,13 @@
 #include <fstream>
 #include <random>
 #include <set>
-#include <signal.h>
-#include <spawn.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
+#include "tests/support/child_process.h"
 #include "tools/soak/soak_common.h"
 #include "tools/soak/soak_script.h"
 
@@ -139,26 +137,21 @@ int64_t LeastOf(const std::vector<int64_t>& samples, std::size_t from, std::size
 
 GameRun RunGame(const fs::path& folder, int frames)
 {
-    const std::string game = TINDLEWICK_GAME;
-    const std::string frameLimit = std::to_string(frames);
-    const std::string data = folder.string();
-    const std::string script = (folder / "soak-script.txt").string();
-    const char* argv[] = {game.c_str(), "--data", data.c_str(), "--script", script.c_str(), "--frames", frameLimit.c_str(), nullptr};
-    pid_t child = 0;
+    ChildProcess child({TINDLEWICK_GAME, "--data", folder.string(), "--script", (folder / "soak-script.txt").string(),
+                        "--frames", std::to_string(frames)});
     GameRun run;
-    if (posix_spawn(&child, game.c_str(), nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+    if (!child.Started())
         return run;
     // The game's own pace is unknown: samples are kept, and the warm-up is judged at the end.
     std::vector<int64_t> samples;
     const auto start = std::chrono::steady_clock::now();
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (const int64_t resident = ResidentKilobytesOf(std::to_string(child)); resident > 0)
+    while (child.Running()) {
+        if (const int64_t resident = ResidentKilobytesOf(std::to_string(child.Pid())); resident > 0)
             samples.push_back(resident);
         std::this_thread::sleep_for(std::chrono::milliseconds(1000 / SamplesASecond));
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = child.Wait();
     if (!samples.empty()) {
         const std::size_t tenth = samples.size() / 10;
         run.startKilobytes = samples[std::min<std::size_t>(SamplesASecond, samples.size() - 1)];
