@@ -55,5 +55,5 @@ void DrawSegment(float x1, float y1, float x2, float y2, int lastPixel);
 void PresentFrame(int sync);
 
 // Number of PresentFrame calls since the program started. Scripted input and screenshots
-// are scheduled by it.
+// (frame_capture.h, which comes with this header) are scheduled by it.
 int PresentCount();

@@ -93,7 +93,7 @@ void MarkPresent()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     const std::string line = std::to_string(now.tv_sec * 1000000000LL + now.tv_nsec) + "\n";
-    // The benchmarks name the descriptor in this variable; the message says which went wrong.
+    // The message names the switch the benchmarks give the descriptor by.
     if (write(*PresentMarks, line.data(), line.size()) < 0)
         std::perror("TINDLEWICK_PRESENT_FD");
 }

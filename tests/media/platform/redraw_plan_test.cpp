@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "media/platform/display.h"
+#include "media/platform/blend_mode.h"
 
 namespace {
 
