@@ -1,6 +1,9 @@
 // tindlewick: the game. The command line serves end-to-end tests, demos and bug reports:
-// scripted input, screenshots, a frame limit and the data folder.
+// scripted input, screenshots, a frame limit and the data folder. Two environment switches
+// serve the benchmarks and the redraw tests.
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,7 +14,23 @@
 #include "frontend/start_up.h"
 #include "media/core/program.h"
 #include "media/platform/display.h"
+#include "media/platform/frame_capture.h"
 #include "media/platform/input.h"
+
+namespace {
+
+// TINDLEWICK_PRESENT_FD names a file descriptor that the time of each present goes to, for
+// the benchmarks. TINDLEWICK_FULL_REDRAW, set to anything but "" or "0", draws every frame
+// whole, for the tests that compare it with redrawing only what changed.
+void ApplyEnvironment()
+{
+    if (const char* descriptor = std::getenv("TINDLEWICK_PRESENT_FD"))
+        StartPresentMarks(std::atoi(descriptor));
+    const char* fullRedraw = std::getenv("TINDLEWICK_FULL_REDRAW");
+    SetFullRedraw(fullRedraw && *fullRedraw && std::strcmp(fullRedraw, "0") != 0);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -36,6 +55,7 @@ int main(int argc, char** argv)
     if (std::string error = EnterDataFolder(options.data); !error.empty())
         RaiseError(error);
     SetFrameLimit(options.frames);
+    ApplyEnvironment();
 
     Main();
     // The exit handlers close the display and shut the sound down.

@@ -2,16 +2,10 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <string>
-#include <unistd.h>
-#include <utility>
 
 #include "media/core/program.h"
-#include "media/decode/png_writer.h"
 #include "media/platform/clock.h"
 #include "media/platform/drawing_state.h"
 #include "media/platform/gl_functions.h"
@@ -42,10 +36,9 @@ OpenWindow Open;
 std::string WindowTitle;
 std::string LastError;
 int DefaultFlags = 0;
-// Lives for the whole run, so textures made for an earlier display are told apart.
-int Generation = 1;
+// Both live for the whole run, whatever display is open.
+bool FullRedraw = false;
 int Presents = 0;
-std::vector<std::pair<int, std::string>> Screenshots;
 
 bool Failed(const std::string& message)
 {
@@ -172,11 +165,11 @@ bool FlipCopiesBackBuffer()
 }
 
 // The first flip tells whether the back buffer keeps its picture: only then can a frame be
-// drawn over the last one's picture, and only then is damage tracked, unless
-// TINDLEWICK_FULL_REDRAW is set (the tests compare both). The back buffer then takes the
-// backdrop colour, and so does the other one where buffers take turns. Where the window
-// keeps the back buffer it shows the mark until the first frame, as no eye tells it from
-// the backdrop: a flip costs a software renderer the whole picture sent to the window.
+// drawn over the last one's picture, and only then is damage tracked, unless a full redraw
+// was asked for (the tests compare both). The back buffer then takes the backdrop colour,
+// and so does the other one where buffers take turns. Where the window keeps the back
+// buffer it shows the mark until the first frame, as no eye tells it from the backdrop: a
+// flip costs a software renderer the whole picture sent to the window.
 void StartBuffers()
 {
     MarkFlipProbe();
@@ -189,24 +182,7 @@ void StartBuffers()
         ClearFrame();
         ExecuteDrawList();
     }
-    const char* fullRedraw = std::getenv("TINDLEWICK_FULL_REDRAW");
-    const bool wanted = !fullRedraw || !*fullRedraw || std::strcmp(fullRedraw, "0") == 0;
-    TrackDamage(wanted && kept && FlipCopiesBackBuffer());
-}
-
-// Benchmarks time the frames the game presents: with TINDLEWICK_PRESENT_FD set, the
-// CLOCK_MONOTONIC time of each present, in nanoseconds, goes to that file descriptor, a line
-// each.
-void MarkPresent()
-{
-    static const char* const descriptor = std::getenv("TINDLEWICK_PRESENT_FD");
-    if (!descriptor)
-        return;
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    const std::string line = std::to_string(now.tv_sec * 1000000000LL + now.tv_nsec) + "\n";
-    if (write(std::atoi(descriptor), line.data(), line.size()) < 0)
-        std::perror("TINDLEWICK_PRESENT_FD");
+    TrackDamage(!FullRedraw && kept && FlipCopiesBackBuffer());
 }
 
 void StartFramePacing(int depth, int hertz)
@@ -218,24 +194,6 @@ void StartFramePacing(int depth, int hertz)
     StartPacing(Open.pacer, hertz, ClockMs());
     if (hardwareKeepsRate)
         Open.pacer.on = false;
-}
-
-void TakeScreenshots(int presentNumber)
-{
-    for (auto request = Screenshots.begin(); request != Screenshots.end();) {
-        if (request->first > presentNumber) {
-            ++request;
-            continue;
-        }
-        std::string error = request->first < presentNumber
-                                ? "The screenshot " + request->second + " was asked for too late."
-                            : Open.window ? WritePngFile(request->second, CaptureFrame())
-                                          : "There is no display to take the screenshot " +
-                                                request->second + " from.";
-        if (!error.empty())
-            std::fprintf(stderr, "%s\n", error.c_str());
-        request = Screenshots.erase(request);
-    }
 }
 
 }  // namespace
@@ -273,7 +231,6 @@ const Display* OpenDisplay(int width, int height, int depth, int hertz, int flag
         return nullptr;
     }
     Open.display = Display{width, height, depth, hertz, flags};
-    Generation = NextDisplayGeneration(Generation);
     ResetDrawingState();
     StartBuffers();
     StartFramePacing(depth, hertz);
@@ -290,7 +247,6 @@ void CloseDisplay()
         return;
     FollowWindowInput(0);
     DestroyWindow();
-    Generation = NextDisplayGeneration(Generation);
     ResetDrawingState();
     SDL_EnableScreenSaver();
 }
@@ -320,15 +276,9 @@ std::string DisplayRendererName()
     return text(GL_RENDERER) + " | " + text(GL_VERSION);
 }
 
-int DisplayGeneration()
+void SetFullRedraw(bool on)
 {
-    return Generation;
-}
-
-int NextDisplayGeneration(int generation)
-{
-    const unsigned next = static_cast<unsigned>(generation) + 1u;
-    return next == 0 ? 1 : static_cast<int>(next);
+    FullRedraw = on;
 }
 
 void PresentFrame(int sync)
@@ -336,7 +286,7 @@ void PresentFrame(int sync)
     const int presentNumber = Presents++;
     if (Open.window)
         ExecuteDrawList();
-    TakeScreenshots(presentNumber);
+    TakeScreenshots(presentNumber, Open.window != nullptr);
     if (!Open.window)
         return;
     if (sync != -1) {
@@ -353,11 +303,6 @@ void PresentFrame(int sync)
 int PresentCount()
 {
     return Presents;
-}
-
-void RequestScreenshot(int presentNumber, const std::string& path)
-{
-    Screenshots.emplace_back(presentNumber, path);
 }
 
 namespace {

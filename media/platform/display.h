@@ -2,10 +2,10 @@
 // Everything the game draws goes through these operations; SDL and OpenGL stay behind them.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-#include "media/decode/frame_pixels.h"
+#include "media/platform/blend_mode.h"
+#include "media/platform/frame_capture.h"
 
 // A graphics driver for OpenDisplay. Both drivers the settings may name use the same
 // OpenGL renderer on this platform.
@@ -18,15 +18,6 @@ struct Display {
     int depth = 0;  // 0 = a window, otherwise a full screen with that many bits per pixel
     int hertz = 0;  // refresh rate used for frame pacing; 0 = no pacing
     int flags = 0;  // bit 2 = double-buffered back buffer
-};
-
-// Blend modes of SetBlendMode. Any other value draws as BlendSolid.
-enum BlendMode {
-    BlendMasked = 1,  // no blending; alpha test at 0.5
-    BlendSolid = 2,   // the source replaces the frame
-    BlendAlpha = 3,   // source x a + frame x (1 - a)
-    BlendLight = 4,   // source x a + frame
-    BlendShade = 5,   // source x frame
 };
 
 // Drivers and the display.
@@ -42,11 +33,10 @@ const std::string& DisplayError();
 // The OpenGL renderer and version of the open display, for logs and test reports.
 std::string DisplayRendererName();
 
-// Raised by one each time a display is opened or closed; never 0. Textures remember the
-// generation they were made for.
-int DisplayGeneration();
-// The generation that follows `generation`: one more, skipping 0 when it wraps.
-int NextDisplayGeneration(int generation);
+// Displays opened from now on draw every frame whole instead of redrawing only what changed,
+// where their back buffer would allow it. The pictures are the same either way; the redraw
+// tests compare them.
+void SetFullRedraw(bool on);
 
 // Drawing state of the open display; each setting lasts until it is changed again.
 void SetDrawColor(int r, int g, int b);
@@ -65,14 +55,5 @@ void DrawSegment(float x1, float y1, float x2, float y2, int lastPixel);
 void PresentFrame(int sync);
 
 // Number of PresentFrame calls since the program started. Scripted input and screenshots
-// are scheduled by it.
+// (frame_capture.h, which comes with this header) are scheduled by it.
 int PresentCount();
-
-// The back buffer as it stands. For screenshots and tests; the game itself never reads
-// pixels.
-FramePixels CaptureFrame();
-
-// After the present with this number, the picture just presented is written as PNG to path.
-// A present's number is PresentCount() as it starts: 0 is the first frame, the same frame in
-// which scripted input for frame 0 arrives.
-void RequestScreenshot(int presentNumber, const std::string& path);

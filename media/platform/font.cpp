@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "media/decode/builtin_font.h"
-#include "media/platform/display.h"
 #include "media/platform/font_data.h"
 #include "media/platform/renderer.h"
+#include "media/platform/texture.h"
 
 namespace {
 

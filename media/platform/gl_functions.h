@@ -1,6 +1,6 @@
 // The OpenGL entry points the renderer uses, looked up through SDL once a context exists,
 // so the program needs no link-time OpenGL library and works the same under GLX and EGL.
-// Only the renderer and the display include this header.
+// Only the renderer's units, the display and the frame capture include this header.
 #pragma once
 
 #define GL_GLEXT_PROTOTYPES 1

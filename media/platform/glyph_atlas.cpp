@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "media/platform/display.h"
+#include "media/platform/texture.h"
 
 GlyphAtlas::GlyphAtlas(int pageSide, int textureFlags, int gap)
     : side_(pageSide), textureFlags_(textureFlags), gap_(gap)

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "media/platform/renderer.h"
+#include "media/platform/texture.h"
 
 // Where a glyph picture lies: its page and its top-left texel.
 struct AtlasPlace {

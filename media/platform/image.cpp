@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "media/decode/picture_decode.h"
-#include "media/platform/display.h"
 #include "media/platform/image_data.h"
 #include "media/platform/renderer.h"
+#include "media/platform/texture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "media/decode/picture_mask.h"
 #include "media/platform/image.h"
-#include "media/platform/renderer.h"
+#include "media/platform/texture.h"
 
 // One frame of an image: its pixels, kept for the life of the image, and the texture made
 // from them for one display (made again on the first draw after a new display opened).

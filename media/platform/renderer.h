@@ -1,29 +1,13 @@
 // The batching renderer under the drawing state, shared by shapes, pictures and text inside
-// the media layer. Nothing outside media/, its tests and its benchmarks includes this header.
+// the media layer: the frame's quads queued and drawn through OpenGL in batches, the blend
+// modes, and partial redraws where damage is tracked. Nothing outside media/, its tests and
+// its benchmarks includes this header.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-// A texture of the open display. Textures die with the display that made them: their
-// owners compare `generation` with DisplayGeneration() and make them again when it differs.
-struct Texture {
-    unsigned id = 0;
-    int generation = 0;
-};
-
-// Texture sampling, from the image flags: 2 filtered (bilinear), 4 mipmapped.
-enum TextureFlags {
-    TextureFiltered = 2,
-    TextureMipmapped = 4,
-};
-
-// Makes a texture of width x height RGBA pixels (top row first) on the open display,
-// clamped to its edges. Returns a texture with id 0 when there is no display.
-Texture CreateTexture(const uint8_t* rgba, int width, int height, int flags);
-
-// Frees a texture if it still belongs to the open display; otherwise it died with its display.
-void DestroyTexture(Texture& texture);
+// What the renderer draws with; its textures start and stop with it.
+#include "media/platform/texture.h"
 
 // One corner of a quad: (x, y) relative to the drawing position, before the drawing
 // transform; (u, v) the texture coordinates.
@@ -41,10 +25,21 @@ void DrawQuad(unsigned textureId, float x, float y, const QuadCorner corners[4])
 // Lines use it to stay one pixel wide whatever the scale.
 void DrawScreenQuad(unsigned textureId, const QuadCorner corners[4]);
 
+// Adds a clear of the whole frame in the backdrop colour of the current state.
+void DrawClear();
+
 // The renderer lives with the display's OpenGL context; only the display starts and stops
-// it. StartRenderer returns the empty text, or a message saying what the driver lacks.
+// it, and each start and each stop raises the display generation of the textures.
+// StartRenderer returns the empty text, or a message saying what the driver lacks.
 std::string StartRenderer(int width, int height);
 void StopRenderer();
+
+// The size of the back buffer the renderer draws on; 0 x 0 while it is stopped.
+struct FrameSize {
+    int width = 0;
+    int height = 0;
+};
+FrameSize RendererFrameSize();
 
 // Draws the quads and clears queued since the last call onto the back buffer. The display
 // calls it at present; CaptureFrame calls it before reading. While damage is tracked, a

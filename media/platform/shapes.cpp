@@ -1,10 +1,15 @@
 // Filled rectangles and one-pixel lines, drawn as plain-colour quads in the same batch as
-// pictures and text.
+// pictures and text, and the clear of the whole frame.
 #include <cmath>
 
 #include "media/platform/display.h"
 #include "media/platform/drawing_state.h"
 #include "media/platform/renderer.h"
+
+void ClearFrame()
+{
+    DrawClear();
+}
 
 void FillRect(float x, float y, float w, float h)
 {

@@ -49,12 +49,15 @@ testing::AssertionResult SamePixels(const FramePixels& actual, const FramePixels
                                        << PixelAt(expected, x, y) << " was expected";
 }
 
+// The game reads the environment as it starts; displays of the test itself take the call.
 RedrawSwitch::RedrawSwitch(bool trackDamage)
 {
     setenv("TINDLEWICK_FULL_REDRAW", trackDamage ? "0" : "1", 1);
+    SetFullRedraw(!trackDamage);
 }
 
 RedrawSwitch::~RedrawSwitch()
 {
     unsetenv("TINDLEWICK_FULL_REDRAW");
+    SetFullRedraw(false);
 }

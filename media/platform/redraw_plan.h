@@ -12,21 +12,21 @@
 #include "media/platform/draw_list.h"
 #include "media/platform/frame_damage.h"
 
-struct ReplayGroup {
+struct RedrawGroup {
     unsigned texture = 0;
     uint32_t textureSerial = 0;
     int blendMode = 0;
-    int firstQuad = 0;  // in ReplayPlan::Vertices(), four vertices a quad
+    int firstQuad = 0;  // in RedrawPlan::Vertices(), four vertices a quad
     int quadCount = 0;
 };
 
-struct ReplayBatch {
+struct RedrawBatch {
     std::vector<PixelRect> areas;  // at most the plan's areas a batch; they never overlap
     int firstGroup = 0;
     int groupCount = 0;
 };
 
-class ReplayPlan {
+class RedrawPlan {
 public:
     // Plans `list` (which begins with a clear) redrawn inside `damage`, at most
     // `areasPerBatch` rectangles a batch. `quadBounds` holds where each quad may draw. The
@@ -37,15 +37,15 @@ public:
     const std::vector<Vertex>& Vertices() const { return vertices_; }
     // For each vertex, the number of its rectangle within its batch.
     const std::vector<uint8_t>& Areas() const { return areas_; }
-    const std::vector<ReplayGroup>& Groups() const { return groups_; }
-    const std::vector<ReplayBatch>& Batches() const { return batches_; }
+    const std::vector<RedrawGroup>& Groups() const { return groups_; }
+    const std::vector<RedrawBatch>& Batches() const { return batches_; }
     int QuadCount() const { return static_cast<int>(vertices_.size() / 4); }
 
 private:
-    void AddQuad(const Vertex* corners, int area, const ReplayGroup& look, ReplayBatch& batch);
+    void AddQuad(const Vertex* corners, int area, const RedrawGroup& look, RedrawBatch& batch);
 
     std::vector<Vertex> vertices_;
     std::vector<uint8_t> areas_;
-    std::vector<ReplayGroup> groups_;
-    std::vector<ReplayBatch> batches_;
+    std::vector<RedrawGroup> groups_;
+    std::vector<RedrawBatch> batches_;
 };

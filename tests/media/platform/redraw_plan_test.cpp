@@ -1,10 +1,10 @@
 // Planning a partial redraw: only the quads that touch a damaged rectangle are drawn again,
 // in their order, each once for every rectangle it touches, under that rectangle's scissor.
-#include "media/platform/replay_plan.h"
+#include "media/platform/redraw_plan.h"
 
 #include <gtest/gtest.h>
 
-#include "media/platform/display.h"
+#include "media/platform/blend_mode.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ std::vector<PixelRect> BoundsOf(const DrawList& list)
     return bounds;
 }
 
-TEST(ReplayPlan, QuadsAwayFromTheDamageAreLeftOutAndTheRestKeepTheirOrder)
+TEST(RedrawPlan, QuadsAwayFromTheDamageAreLeftOutAndTheRestKeepTheirOrder)
 {
     DrawList list;
     list.AddClear(1, 2, 3);
@@ -34,7 +34,7 @@ TEST(ReplayPlan, QuadsAwayFromTheDamageAreLeftOutAndTheRestKeepTheirOrder)
     AddSquare(list, 9, 200, 0);    // in the second area
     AddSquare(list, 7, 5, 5);      // in the first area again, after the others
     const std::vector<PixelRect> damage = {{0, 0, 20, 20}, {195, 0, 215, 20}};
-    ReplayPlan plan;
+    RedrawPlan plan;
     plan.Build(list, BoundsOf(list), damage, 16);
 
     ASSERT_EQ(plan.Batches().size(), 1u);
@@ -56,7 +56,7 @@ TEST(ReplayPlan, QuadsAwayFromTheDamageAreLeftOutAndTheRestKeepTheirOrder)
     EXPECT_EQ(v[16].x, 5);
 }
 
-TEST(ReplayPlan, AQuadOverSeveralAreasIsDrawnForEachAndBatchesHoldAtMostTheirShare)
+TEST(RedrawPlan, AQuadOverSeveralAreasIsDrawnForEachAndBatchesHoldAtMostTheirShare)
 {
     DrawList list;
     list.AddClear(0, 0, 0);
@@ -66,14 +66,14 @@ TEST(ReplayPlan, AQuadOverSeveralAreasIsDrawnForEachAndBatchesHoldAtMostTheirSha
     std::vector<PixelRect> damage;
     for (int i = 0; i < 5; ++i)
         damage.push_back({i * 50, 0, i * 50 + 20, 20});
-    ReplayPlan plan;
+    RedrawPlan plan;
     plan.Build(list, BoundsOf(list), damage, 2);
 
     ASSERT_EQ(plan.Batches().size(), 3u);
     EXPECT_EQ(plan.Batches()[2].areas.size(), 1u);
     // Each batch: its fills, then the wide quad once per area.
     EXPECT_EQ(plan.QuadCount(), 5 + 5);
-    const ReplayBatch& first = plan.Batches()[0];
+    const RedrawBatch& first = plan.Batches()[0];
     ASSERT_EQ(first.groupCount, 2);
     EXPECT_EQ(plan.Groups()[static_cast<std::size_t>(first.firstGroup) + 1].quadCount, 2);
 }

@@ -1,10 +1,10 @@
-#include "media/platform/replay_plan.h"
+#include "media/platform/redraw_plan.h"
 
 #include <algorithm>
 
-#include "media/platform/display.h"
+#include "media/platform/blend_mode.h"
 
-void ReplayPlan::AddQuad(const Vertex* corners, int area, const ReplayGroup& look, ReplayBatch& batch)
+void RedrawPlan::AddQuad(const Vertex* corners, int area, const RedrawGroup& look, RedrawBatch& batch)
 {
     const bool extendsGroup = batch.groupCount > 0 && groups_.back().texture == look.texture &&
                               groups_.back().textureSerial == look.textureSerial &&
@@ -12,7 +12,7 @@ void ReplayPlan::AddQuad(const Vertex* corners, int area, const ReplayGroup& loo
     if (extendsGroup) {
         ++groups_.back().quadCount;
     } else {
-        ReplayGroup group = look;
+        RedrawGroup group = look;
         group.firstQuad = QuadCount();
         group.quadCount = 1;
         groups_.push_back(group);
@@ -22,7 +22,7 @@ void ReplayPlan::AddQuad(const Vertex* corners, int area, const ReplayGroup& loo
     areas_.insert(areas_.end(), 4, static_cast<uint8_t>(area));
 }
 
-void ReplayPlan::Build(const DrawList& list, const std::vector<PixelRect>& quadBounds,
+void RedrawPlan::Build(const DrawList& list, const std::vector<PixelRect>& quadBounds,
                        const std::vector<PixelRect>& damage, int areasPerBatch)
 {
     vertices_.clear();
@@ -32,14 +32,14 @@ void ReplayPlan::Build(const DrawList& list, const std::vector<PixelRect>& quadB
     const auto& commands = list.Commands();
     const Vertex* vertices = list.Vertices().data();
     for (std::size_t first = 0; first < damage.size(); first += static_cast<std::size_t>(areasPerBatch)) {
-        ReplayBatch batch;
+        RedrawBatch batch;
         batch.areas.assign(damage.begin() + static_cast<std::ptrdiff_t>(first),
                            damage.begin() + static_cast<std::ptrdiff_t>(std::min(damage.size(), first + areasPerBatch)));
         batch.firstGroup = static_cast<int>(groups_.size());
         for (const DrawCommand& command : commands) {
             const int areaCount = static_cast<int>(batch.areas.size());
             if (command.kind == DrawCommand::Clear) {
-                const ReplayGroup solid{0, 0, BlendSolid, 0, 0};
+                const RedrawGroup solid{0, 0, BlendSolid, 0, 0};
                 for (int area = 0; area < areaCount; ++area) {
                     const PixelRect& r = batch.areas[static_cast<std::size_t>(area)];
                     const float left = static_cast<float>(r.left), top = static_cast<float>(r.top);
@@ -52,7 +52,7 @@ void ReplayPlan::Build(const DrawList& list, const std::vector<PixelRect>& quadB
                 }
                 continue;
             }
-            const ReplayGroup look{command.texture, command.textureSerial, command.blendMode, 0, 0};
+            const RedrawGroup look{command.texture, command.textureSerial, command.blendMode, 0, 0};
             for (int area = 0; area < areaCount; ++area) {
                 const PixelRect& r = batch.areas[static_cast<std::size_t>(area)];
                 for (int q = command.firstQuad; q < command.firstQuad + command.quadCount; ++q) {

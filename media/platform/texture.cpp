@@ -1,0 +1,125 @@
+#include "media/platform/texture.h"
+
+#include <vector>
+
+#include "media/platform/gl_functions.h"
+
+namespace {
+
+// Everything but the generation lives with the display's context.
+struct TextureState {
+    bool started = false;
+    GLuint whiteTexture = 0;
+    // What OpenGL has bound, so binding is only asked for when it changes.
+    GLuint boundTexture = 0;
+    // Textures freed while the frame still draws them go after it has been drawn.
+    std::vector<GLuint> doomedTextures;
+    // The serial of the picture each texture name holds now, by name.
+    std::vector<uint32_t> textureSerials;
+    uint32_t lastSerial = 0;
+};
+
+TextureState Textures;
+// Lives for the whole run, so textures made for an earlier display are told apart.
+int Generation = 1;
+
+GLuint UploadTexture(const uint8_t* rgba, int width, int height, int flags)
+{
+    GLuint id = 0;
+    gl.GenTextures(1, &id);
+    gl.BindTexture(GL_TEXTURE_2D, id);
+    Textures.boundTexture = id;
+    gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    const bool filtered = flags & TextureFiltered;
+    const bool mipmapped = flags & TextureMipmapped;
+    GLint minFilter = filtered ? GL_LINEAR : GL_NEAREST;
+    if (mipmapped) {
+        gl.GenerateMipmap(GL_TEXTURE_2D);
+        minFilter = filtered ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_NEAREST;
+    }
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    if (Textures.textureSerials.size() <= id)
+        Textures.textureSerials.resize(id + 1, 0);
+    Textures.textureSerials[id] = ++Textures.lastSerial;
+    return id;
+}
+
+}  // namespace
+
+Texture CreateTexture(const uint8_t* rgba, int width, int height, int flags)
+{
+    Texture texture;
+    if (Textures.started && width > 0 && height > 0) {
+        texture.id = UploadTexture(rgba, width, height, flags);
+        texture.generation = Generation;
+    }
+    return texture;
+}
+
+void DestroyTexture(Texture& texture)
+{
+    if (texture.id != 0 && Textures.started && texture.generation == Generation)
+        Textures.doomedTextures.push_back(texture.id);
+    texture = Texture();
+}
+
+int DisplayGeneration()
+{
+    return Generation;
+}
+
+int NextDisplayGeneration(int generation)
+{
+    const unsigned next = static_cast<unsigned>(generation) + 1u;
+    return next == 0 ? 1 : static_cast<int>(next);
+}
+
+void StartTextures()
+{
+    Textures = TextureState();
+    const uint8_t white[4] = {255, 255, 255, 255};
+    Textures.whiteTexture = UploadTexture(white, 1, 1, 0);
+    Textures.started = true;
+    Generation = NextDisplayGeneration(Generation);
+}
+
+void StopTextures()
+{
+    if (!Textures.started)
+        return;
+    DeleteDoomedTextures();
+    gl.DeleteTextures(1, &Textures.whiteTexture);
+    Textures = TextureState();
+    Generation = NextDisplayGeneration(Generation);
+}
+
+void BindTexture(unsigned texture)
+{
+    const GLuint id = texture ? texture : Textures.whiteTexture;
+    if (id != Textures.boundTexture) {
+        gl.BindTexture(GL_TEXTURE_2D, id);
+        Textures.boundTexture = id;
+    }
+}
+
+uint32_t TextureSerial(unsigned texture)
+{
+    return texture < Textures.textureSerials.size() ? Textures.textureSerials[texture] : 0;
+}
+
+void DeleteDoomedTextures()
+{
+    if (Textures.doomedTextures.empty())
+        return;
+    for (GLuint id : Textures.doomedTextures) {
+        if (id == Textures.boundTexture)
+            Textures.boundTexture = 0;
+    }
+    gl.DeleteTextures(static_cast<GLsizei>(Textures.doomedTextures.size()),
+                      Textures.doomedTextures.data());
+    Textures.doomedTextures.clear();
+}
