@@ -4,16 +4,17 @@
 //   bench_figures [--build DIR] [--data DIR] [--seconds N]
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "bench/figures/child_process.h"
 #include "bench/figures/game_folder.h"
+#include "bench/figures/measured_program.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ double Median(std::vector<double> values)
 // Seconds from the program's start to its first present.
 double StartUpSeconds(const Setup& setup, const std::vector<std::string>& argv, const std::string& folder)
 {
-    ChildProcess program(argv, folder, setup.environment, true);
+    MeasuredProgram program(argv, folder, setup.environment);
     const auto& presents = program.WaitForPresents(1, 60);
     return presents.empty() ? NAN : presents[0] - program.StartedAt();
 }
@@ -55,7 +56,7 @@ Usage MeasureUsage(const Setup& setup, pid_t server, const std::vector<std::stri
                    const std::string& folder, std::size_t warmFrames)
 {
     Usage usage;
-    ChildProcess program(argv, folder, setup.environment, true);
+    MeasuredProgram program(argv, folder, setup.environment);
     if (program.WaitForPresents(warmFrames, 120).size() < warmFrames)
         return usage;
     Pause(1);
@@ -75,7 +76,7 @@ Usage MeasureUsage(const Setup& setup, pid_t server, const std::vector<std::stri
 double FramesPerSecond(const Setup& setup, const std::vector<std::string>& argv, const std::string& folder,
                        std::size_t warmFrames)
 {
-    ChildProcess program(argv, folder, setup.environment, true);
+    MeasuredProgram program(argv, folder, setup.environment);
     const auto& presents = program.WaitForPresents(warmFrames, 120);
     if (presents.size() < warmFrames)
         return NAN;
@@ -95,7 +96,7 @@ Pacing MeasurePacing(const Setup& setup, const std::vector<std::string>& argv, c
                      std::size_t warmFrames)
 {
     Pacing pacing;
-    ChildProcess program(argv, folder, setup.environment, true);
+    MeasuredProgram program(argv, folder, setup.environment);
     const auto& presents = program.WaitForPresents(warmFrames + 601, 120);
     if (presents.size() < warmFrames + 601)
         return pacing;
@@ -120,13 +121,10 @@ struct RuleFigures {
 RuleFigures MeasureRules(const Setup& setup)
 {
     RuleFigures figures;
-    const std::string command = setup.rules + " --benchmark_format=csv '" + setup.data + "' 2>/dev/null";
-    FILE* out = popen(command.c_str(), "r");
-    if (!out)
-        return figures;
-    char line[1024];
-    while (std::fgets(line, sizeof line, out)) {
-        const std::string text = line;
+    ChildSetup quiet;
+    quiet.errors = "/dev/null";
+    std::istringstream lines(RunToEnd({setup.rules, "--benchmark_format=csv", setup.data}, quiet).output);
+    for (std::string text; std::getline(lines, text);) {
         if (text.empty() || text[0] != '"')
             continue;
         const std::size_t close = text.find('"', 1);
@@ -152,7 +150,6 @@ RuleFigures MeasureRules(const Setup& setup)
             figures.loadCase = name.substr(5);
         }
     }
-    pclose(out);
     return figures;
 }
 

@@ -3,7 +3,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -62,12 +65,13 @@ void Redirect(const std::string& path, int stream)
         _exit(126);
     if (setup.captureOutput) {
         dup2(pipeEnds[1], 1);
-        dup2(pipeEnds[1], 2);
+        if (setup.errors.empty())
+            dup2(pipeEnds[1], 2);
         close(pipeEnds[1]);
     } else {
         Redirect(setup.output, 1);
-        Redirect(setup.errors, 2);
     }
+    Redirect(setup.errors, 2);
     if (pipeEnds[0] >= 0)
         close(pipeEnds[0]);
     execve(launch.argv[0], launch.argv.data(), launch.envp.data());
@@ -99,8 +103,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const ChildSetu
 
 ChildProcess::~ChildProcess()
 {
-    if (Running())
-        Kill(SIGKILL);
+    Stop();
     if (readEnd_ >= 0)
         close(readEnd_);
 }
@@ -143,7 +146,7 @@ void ChildProcess::Kill(int signal)
 
 void ChildProcess::Stop()
 {
-    if (pid_ <= 0)
+    if (!Running())
         return;
     kill(pid_, SIGTERM);
     for (int tries = 0; tries < 50 && Running(); ++tries)
@@ -167,6 +170,41 @@ ChildRun RunToEnd(const std::vector<std::string>& argv, ChildSetup setup)
     }
     run.status = child.Wait();
     return run;
+}
+
+long ProcessorTicks(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The command name may hold spaces; the fields after it are plain.
+    const std::size_t close = text.rfind(')');
+    if (close == std::string::npos)
+        return 0;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    long user = 0;
+    for (int number = 3; fields >> field; ++number) {
+        if (number == 14)
+            user = std::atol(field.c_str());
+        if (number == 15)
+            return user + std::atol(field.c_str());
+    }
+    return 0;
+}
+
+long TicksPerSecond()
+{
+    return sysconf(_SC_CLK_TCK);
+}
+
+long ResidentKilobytes(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmRSS:"))
+            return std::atol(line.c_str() + 6);
+    }
+    return 0;
 }
 
 std::vector<std::string> SplitArguments(const std::string& line)

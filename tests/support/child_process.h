@@ -13,7 +13,8 @@ struct ChildSetup {
     // Files for the standard output and errors, created or emptied; empty keeps ours.
     std::string output;
     std::string errors;
-    // Both streams into one pipe that the parent reads (RunToEnd): output and errors unused.
+    // The standard output, and the errors unless they go to a file, into one pipe that the
+    // parent reads (RunToEnd); `output` is then unused.
     bool captureOutput = false;
     // When set, a pipe is made whose write end the program inherits; every occurrence of this
     // mark in the arguments and the environment becomes that end's number.
@@ -24,7 +25,7 @@ class ChildProcess {
 public:
     // argv[0] is the program's path.
     ChildProcess(const std::vector<std::string>& argv, const ChildSetup& setup = {});
-    // A program still running is killed.
+    // A program still running is stopped.
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -58,6 +59,12 @@ struct ChildRun {
 
 // Runs the program to its end with both its streams captured.
 ChildRun RunToEnd(const std::vector<std::string>& argv, ChildSetup setup = {});
+
+// What a running program has used, read from /proc: clock ticks of processor time of all
+// its threads so far, and its resident memory in kilobytes; 0 when it is gone.
+long ProcessorTicks(pid_t pid);
+long TicksPerSecond();
+long ResidentKilobytes(pid_t pid);
 
 // Splits a command line into words as a shell splits plain words, 'quoted' and "quoted"
 // ones; nothing else of the shell's syntax.
