@@ -10,6 +10,7 @@
 #include "frontend/screen_text.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
+#include "game/level_format.h"
 #include "game/level_loader.h"
 #include "game/player.h"
 #include "game/world_assets.h"
@@ -52,7 +53,7 @@ void RestartLevel()
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();
-    Map::Load("Levels/" + IntToText(CurrentLevel) + ".lev");
+    Map::Load(LevelFilePath(CurrentLevel));
     Paused = 0;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/settings.h"
 #include "frontend/menus.h"
 #include "game/game_state.h"
+#include "game/level_format.h"
 #include "game/level_loader.h"
 #include "game/player.h"
 #include "media/core/text.h"
@@ -68,6 +69,6 @@ void StartReplay(int level)
 {
     Player->ReplayMoves = RecordedSteps(level);
     GameState = StateReplay;
-    Map::Load("Levels/" + IntToText(level) + ".lev");
+    Map::Load(LevelFilePath(level));
     CurrentLevel = level;
 }

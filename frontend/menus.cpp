@@ -11,6 +11,7 @@
 #include "frontend/menu_tables.h"
 #include "frontend/screen_text.h"
 #include "game/game_state.h"
+#include "game/level_format.h"
 #include "game/level_loader.h"
 #include "media/core/text.h"
 #include "media/platform/display.h"
@@ -155,7 +156,7 @@ void StartLevel()
     if (ReadSettingInt(IntToText(level)) != 1)
         return;
     GameState = StatePlay;
-    Map::Load("Levels/" + IntToText(level) + ".lev");
+    Map::Load(LevelFilePath(level));
     CurrentLevel = level;
     HaltChannel(MusicChannel);
 }

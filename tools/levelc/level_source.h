@@ -22,35 +22,13 @@
 // counted from the field.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
-#include "game/grid.h"
-
-// The three layer codes of one cell, as stored in a level file.
-struct LevelCell {
-    uint8_t ground = 0;
-    uint8_t switches = 0;
-    uint8_t item = 0;
-
-    bool operator==(const LevelCell&) const = default;
-};
-
-struct LevelData {
-    std::string title;  // 8-bit text
-    int keys = 0;
-    int coins = 0;
-    // In file order: column by column, each from the top.
-    std::array<LevelCell, MapWidth * MapHeight> cells{};
-
-    LevelCell& At(int column, int row) { return cells[column * MapHeight + row]; }
-    const LevelCell& At(int column, int row) const { return cells[column * MapHeight + row]; }
-};
+#include "game/level_format.h"
 
 // Each returns the empty text, or a message naming the file (and for text the line and
 // column) at fault.
 std::string ParseLevelText(const std::string& text, const std::string& fileName, LevelData& level);
 std::string FormatLevelText(const LevelData& level, std::string& text);
+// The game's decoder, with its faults in the compiler's words.
 std::string DecodeLevel(const std::string& bytes, const std::string& fileName, LevelData& level);
-std::string EncodeLevel(const LevelData& level);

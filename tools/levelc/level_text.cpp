@@ -6,7 +6,6 @@
 #include <sstream>
 #include <vector>
 
-#include "game/level_loader.h"
 #include "tools/levelc/level_source.h"
 
 namespace {
@@ -16,70 +15,93 @@ struct Symbol {
     LevelCell cell;
 };
 
-constexpr uint8_t Floor0 = GroundFloorCode;
-
-constexpr uint8_t SwitchCode(int first, int color)
+constexpr uint8_t Code(GroundPart part)
 {
-    return static_cast<uint8_t>(first + 3 * color);
+    return static_cast<uint8_t>(GroundCodeOf(part));
 }
+constexpr uint8_t Code(SwitchPart part)
+{
+    return static_cast<uint8_t>(SwitchCodeOf(part));
+}
+constexpr uint8_t Code(ItemKind kind)
+{
+    return static_cast<uint8_t>(ItemCodeOf(kind));
+}
+
+constexpr uint8_t Floor0 = Code({GroundKind::Floor, 0});
 
 const Symbol BuiltInSymbols[] = {
     {' ', {0, 0, 0}},
-    {'.', {GroundFloorCode, 0, 0}},
-    {',', {GroundFloorCode + 1, 0, 0}},
-    {';', {GroundFloorCode + 2, 0, 0}},
-    {'#', {GroundWallCode, 0, 0}},
-    {'%', {GroundWallCode + 1, 0, 0}},
-    {'&', {GroundWallCode + 2, 0, 0}},
-    {'@', {Floor0, SwitchStartCode, 0}},
-    {'*', {Floor0, SwitchGoalCode, 0}},
-    {'k', {Floor0, 0, ItemKey}},
-    {'$', {Floor0, 0, ItemCoin}},
-    {'w', {Floor0, 0, ItemWoody}},
-    {'x', {Floor0, 0, ItemBoxy}},
-    {'o', {Floor0, 0, ItemBoulder}},
-    {'A', {Floor0, SwitchCode(SwitchGateCode, 0), 0}},
-    {'B', {Floor0, SwitchCode(SwitchGateCode, 1), 0}},
-    {'C', {Floor0, SwitchCode(SwitchGateCode, 2), 0}},
-    {'a', {Floor0, SwitchCode(SwitchActiveCode, 0), 0}},
-    {'b', {Floor0, SwitchCode(SwitchActiveCode, 1), 0}},
-    {'c', {Floor0, SwitchCode(SwitchActiveCode, 2), 0}},
-    {'1', {Floor0, SwitchCode(SwitchStaticCode, 0), 0}},
-    {'2', {Floor0, SwitchCode(SwitchStaticCode, 1), 0}},
-    {'3', {Floor0, SwitchCode(SwitchStaticCode, 2), 0}},
+    {'.', {Code({GroundKind::Floor, 0}), 0, 0}},
+    {',', {Code({GroundKind::Floor, 1}), 0, 0}},
+    {';', {Code({GroundKind::Floor, 2}), 0, 0}},
+    {'#', {Code({GroundKind::Wall, 0}), 0, 0}},
+    {'%', {Code({GroundKind::Wall, 1}), 0, 0}},
+    {'&', {Code({GroundKind::Wall, 2}), 0, 0}},
+    {'@', {Floor0, Code({SwitchKind::Start, 0}), 0}},
+    {'*', {Floor0, Code({SwitchKind::Goal, 0}), 0}},
+    {'k', {Floor0, 0, Code(ItemKind::Key)}},
+    {'$', {Floor0, 0, Code(ItemKind::Coin)}},
+    {'w', {Floor0, 0, Code(ItemKind::Woody)}},
+    {'x', {Floor0, 0, Code(ItemKind::Boxy)}},
+    {'o', {Floor0, 0, Code(ItemKind::Boulder)}},
+    {'A', {Floor0, Code({SwitchKind::Gate, 0}), 0}},
+    {'B', {Floor0, Code({SwitchKind::Gate, 1}), 0}},
+    {'C', {Floor0, Code({SwitchKind::Gate, 2}), 0}},
+    {'a', {Floor0, Code({SwitchKind::Active, 0}), 0}},
+    {'b', {Floor0, Code({SwitchKind::Active, 1}), 0}},
+    {'c', {Floor0, Code({SwitchKind::Active, 2}), 0}},
+    {'1', {Floor0, Code({SwitchKind::Static, 0}), 0}},
+    {'2', {Floor0, Code({SwitchKind::Static, 1}), 0}},
+    {'3', {Floor0, Code({SwitchKind::Static, 2}), 0}},
 };
 
 // The symbols the writer gives to legend entries, in this order.
 constexpr std::string_view LegendSymbols =
     "DEFGHIJKLMNOPQRSTUVWXYZdefghijlmnpqrstuvyz0456789!?+-/<>^_|~()[]{}:'\"`\\";
 
-enum class Layer { Ground, Switch, Item };
+// The code of a part with the number N after its colon (0 without one); -1 for a number the
+// part does not have.
+template <GroundKind Kind>
+int GroundPartCode(int number)
+{
+    return GroundCodeOf({Kind, number});
+}
+template <SwitchKind Kind>
+int SwitchPartCode(int number)
+{
+    return SwitchCodeOf({Kind, number});
+}
+template <ItemKind Kind>
+int ItemPartCode(int number)
+{
+    return number == 0 ? ItemCodeOf(Kind) : -1;
+}
 
-// A named part of a legend entry; `colored` parts take ":N" for a colour or variant 0..2 and
-// add 3 (switches) or 1 (ground) per step, `raw` parts take ":CODE" as it is.
+// A named part of a legend entry: it takes ":N" when it has a code for N = 1 (a variant or
+// colour); a `raw` part takes ":CODE" and stands for that code as it is.
 struct Part {
     std::string_view name;
-    Layer layer;
-    int code;
-    int step;   // code added per variant or colour; 0 when the part takes no number
+    LevelLayer layer;
+    int (*code)(int number);
     bool raw;
 };
 
 const Part Parts[] = {
-    {"floor", Layer::Ground, GroundFloorCode, 1, false},
-    {"wall", Layer::Ground, GroundWallCode, 1, false},
-    {"start", Layer::Switch, SwitchStartCode, 0, false},
-    {"goal", Layer::Switch, SwitchGoalCode, 0, false},
-    {"gate", Layer::Switch, SwitchGateCode, 3, false},
-    {"active", Layer::Switch, SwitchActiveCode, 3, false},
-    {"static", Layer::Switch, SwitchStaticCode, 3, false},
-    {"switch", Layer::Switch, 0, 0, true},
-    {"wood", Layer::Item, ItemWoody, 0, false},
-    {"box", Layer::Item, ItemBoxy, 0, false},
-    {"boulder", Layer::Item, ItemBoulder, 0, false},
-    {"key", Layer::Item, ItemKey, 0, false},
-    {"coin", Layer::Item, ItemCoin, 0, false},
-    {"item", Layer::Item, 0, 0, true},
+    {"floor", LevelLayer::Ground, GroundPartCode<GroundKind::Floor>, false},
+    {"wall", LevelLayer::Ground, GroundPartCode<GroundKind::Wall>, false},
+    {"start", LevelLayer::Switch, SwitchPartCode<SwitchKind::Start>, false},
+    {"goal", LevelLayer::Switch, SwitchPartCode<SwitchKind::Goal>, false},
+    {"gate", LevelLayer::Switch, SwitchPartCode<SwitchKind::Gate>, false},
+    {"active", LevelLayer::Switch, SwitchPartCode<SwitchKind::Active>, false},
+    {"static", LevelLayer::Switch, SwitchPartCode<SwitchKind::Static>, false},
+    {"switch", LevelLayer::Switch, nullptr, true},
+    {"wood", LevelLayer::Item, ItemPartCode<ItemKind::Woody>, false},
+    {"box", LevelLayer::Item, ItemPartCode<ItemKind::Boxy>, false},
+    {"boulder", LevelLayer::Item, ItemPartCode<ItemKind::Boulder>, false},
+    {"key", LevelLayer::Item, ItemPartCode<ItemKind::Key>, false},
+    {"coin", LevelLayer::Item, ItemPartCode<ItemKind::Coin>, false},
+    {"item", LevelLayer::Item, nullptr, true},
 };
 
 const Symbol* FindBuiltIn(char symbol)
@@ -116,11 +138,44 @@ bool ParseNumber(std::string_view text, int& value)
     return !text.empty() && error == std::errc() && stop == end;
 }
 
+// The code that `word`, a use of `part` with or without a number after a colon, stands for;
+// returns the empty text or what is wrong with the number.
+std::string PartCode(const Part& part, std::string_view word, int& code)
+{
+    const std::string name(part.name);
+    const std::size_t at = word.find(':');
+    const bool colon = at != std::string_view::npos;
+    const std::string_view digits = colon ? word.substr(at + 1) : "";
+    int number = 0;
+    if (part.raw) {
+        if (!colon)
+            return "'" + name + "' needs a code, as in " + name + ":12";
+        if (!ParseNumber(digits, number) || number < 0 || number > 255)
+            return "'" + std::string(word) + "' needs a code from 0 to 255";
+        code = number;
+        return "";
+    }
+    if (colon && part.code(1) < 0)
+        return "'" + name + "' takes no number";
+    if (colon && (!ParseNumber(digits, number) || part.code(number) < 0))
+        return "'" + std::string(word) + "' needs 0, 1 or 2 after the colon";
+    code = part.code(number);
+    return "";
+}
+
+uint8_t& LayerCode(LevelCell& cell, LevelLayer layer)
+{
+    switch (layer) {
+    case LevelLayer::Ground: return cell.ground;
+    case LevelLayer::Switch: return cell.switches;
+    default: return cell.item;
+    }
+}
+
 // One part of a legend entry into `cell`; returns the empty text or what is wrong.
 std::string ApplyPart(std::string_view word, LevelCell& cell, bool (&used)[3])
 {
-    const std::size_t colon = word.find(':');
-    const std::string_view name = word.substr(0, colon);
+    const std::string_view name = word.substr(0, word.find(':'));
     const Part* part = nullptr;
     for (const Part& candidate : Parts) {
         if (candidate.name == name)
@@ -128,29 +183,15 @@ std::string ApplyPart(std::string_view word, LevelCell& cell, bool (&used)[3])
     }
     if (!part)
         return "unknown part '" + std::string(word) + "'";
-    int code = part->code;
-    if (colon != std::string_view::npos) {
-        int number = 0;
-        const std::string_view digits = word.substr(colon + 1);
-        if (part->raw) {
-            if (!ParseNumber(digits, number) || number < 0 || number > 255)
-                return "'" + std::string(word) + "' needs a code from 0 to 255";
-        } else if (part->step == 0 || !ParseNumber(digits, number) || number < 0 || number > 2) {
-            return part->step == 0 ? "'" + std::string(name) + "' takes no number"
-                                   : "'" + std::string(word) + "' needs 0, 1 or 2 after the colon";
-        }
-        code = part->raw ? number : code + part->step * number;
-    } else if (part->raw) {
-        return "'" + std::string(name) + "' needs a code, as in " + std::string(name) + ":12";
-    }
+    int code = 0;
+    const std::string problem = PartCode(*part, word, code);
+    if (!problem.empty())
+        return problem;
     const int layer = static_cast<int>(part->layer);
     if (used[layer])
         return "a second part for the same layer: '" + std::string(word) + "'";
     used[layer] = true;
-    uint8_t& slot = part->layer == Layer::Ground   ? cell.ground
-                    : part->layer == Layer::Switch ? cell.switches
-                                                   : cell.item;
-    slot = static_cast<uint8_t>(code);
+    LayerCode(cell, part->layer) = static_cast<uint8_t>(code);
     return "";
 }
 
@@ -187,26 +228,24 @@ std::string ParseLegendLine(const std::string& line, int lineNumber, const std::
     return "";
 }
 
-std::string PartText(const Part& part, int code)
+// A part's words: its name, and ":N" for a number other than 0 (always, for a raw part's code).
+std::string PartText(const Part& part, int number)
 {
-    std::string text(part.name);
-    if (part.raw)
-        return text + ":" + std::to_string(code);
-    const int number = part.step == 0 ? 0 : (code - part.code) / part.step;
-    return number == 0 ? text : text + ":" + std::to_string(number);
+    const std::string text(part.name);
+    return number == 0 && !part.raw ? text : text + ":" + std::to_string(number);
 }
 
 // The legend words of one layer's code; empty for 0 (nothing).
-std::string LayerText(Layer layer, int code)
+std::string LayerText(LevelLayer layer, int code)
 {
     if (code == 0)
         return "";
     for (const Part& part : Parts) {
         if (part.layer != layer || part.raw)
             continue;
-        for (int number = 0; number <= (part.step == 0 ? 0 : 2); ++number) {
-            if (part.code + part.step * number == code)
-                return PartText(part, code);
+        for (int number = 0; part.code(number) >= 0; ++number) {
+            if (part.code(number) == code)
+                return PartText(part, number);
         }
     }
     for (const Part& part : Parts) {
@@ -219,9 +258,9 @@ std::string LayerText(Layer layer, int code)
 std::string CellText(const LevelCell& cell)
 {
     std::string text;
-    const std::string words[3] = {LayerText(Layer::Ground, cell.ground),
-                                  LayerText(Layer::Switch, cell.switches),
-                                  LayerText(Layer::Item, cell.item)};
+    const std::string words[3] = {LayerText(LevelLayer::Ground, cell.ground),
+                                  LayerText(LevelLayer::Switch, cell.switches),
+                                  LayerText(LevelLayer::Item, cell.item)};
     for (const std::string& word : words) {
         if (word.empty())
             continue;

@@ -1,12 +1,5 @@
 #include "tools/solve/level_cells.h"
 
-#include "game/level_loader.h"
-
-std::string CellName(int cell)
-{
-    return "column " + std::to_string(cell / MapHeight) + ", row " + std::to_string(cell % MapHeight);
-}
-
 int NeighbourCell(int cell, int direction)
 {
     int column = cell / MapHeight;
@@ -21,27 +14,6 @@ int NeighbourCell(int cell, int direction)
     if (column < 0 || row < 0 || column >= MapWidth || row >= MapHeight)
         return -1;
     return CellOf(column, row);
-}
-
-// Codes 2..10 run static, active, gate for colour 0, then colour 1, then colour 2.
-Switch SwitchOf(uint8_t code)
-{
-    if (code == 0)
-        return {};
-    if (code == SwitchGoalCode)
-        return {SwitchKind::Goal, 0};
-    if (code == SwitchStartCode)
-        return {SwitchKind::Start, 0};
-    if (code > SwitchGateCode + 6)
-        return {SwitchKind::Unknown, 0};
-    const int offset = code - SwitchStaticCode;
-    const SwitchKind kinds[3] = {SwitchKind::Static, SwitchKind::Active, SwitchKind::Gate};
-    return {kinds[offset % 3], offset / 3};
-}
-
-bool IsWallCode(uint8_t ground)
-{
-    return ground >= GroundWallCode;
 }
 
 Reach ReachFrom(const uint8_t* ground, int start)

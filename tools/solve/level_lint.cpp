@@ -1,6 +1,6 @@
 #include "tools/solve/level_lint.h"
 
-#include "game/level_loader.h"
+#include "game/level_format.h"
 #include "tools/solve/level_cells.h"
 
 namespace {
@@ -57,7 +57,7 @@ std::vector<std::string> LintLevel(const LevelData& level)
     int activeButtons[3] = {0, 0, 0};
     for (int cell = 0; cell < LevelCellCount; ++cell) {
         const LevelCell& here = level.cells[cell];
-        const Switch found = SwitchOf(here.switches);
+        const SwitchPart found = SwitchOf(here.switches);
         switch (found.kind) {
         case SwitchKind::Start: starts.push_back(cell); break;
         case SwitchKind::Goal: ++goals; break;
@@ -70,7 +70,7 @@ std::vector<std::string> LintLevel(const LevelData& level)
             break;
         default: break;
         }
-        if (here.item > ItemCoin) {
+        if (ItemOf(here.item) == ItemKind::Unknown) {
             problems.push_back("item code " + std::to_string(here.item) + " at " + CellName(cell) +
                                " makes nothing the player can see");
         }

@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "game/level_loader.h"
+#include "game/level_format.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ private:
 
     bool Down(int color) const { return (state_.activeDown >> color) & 1; }
 
-    void Press(const Switch& button, int tick)
+    void Press(const SwitchPart& button, int tick)
     {
         if (button.kind == SwitchKind::Static) {
             state_.removedColors |= static_cast<uint8_t>(1 << button.color);
@@ -98,7 +98,7 @@ private:
     // are pressed and passed, a standing gate blocks, the goal blocks every block.
     bool PassSwitch(int cell, int tick)
     {
-        const Switch found = SwitchOf(puzzle_.switches[cell]);
+        const SwitchPart found = SwitchOf(puzzle_.switches[cell]);
         switch (found.kind) {
         case SwitchKind::Goal:
             return false;
@@ -119,7 +119,7 @@ private:
         events_.touched.push_back(to_);
         if (IsWallCode(puzzle_.ground[to_]))
             return StepOutcome::Blocked;
-        const Switch found = SwitchOf(puzzle_.switches[to_]);
+        const SwitchPart found = SwitchOf(puzzle_.switches[to_]);
         if (found.kind == SwitchKind::Goal)
             return state_.keysLeft <= 0 ? StepOutcome::Finished : StepOutcome::Blocked;
         if (!PassSwitch(to_, 0))
@@ -284,10 +284,10 @@ std::string MakePuzzle(const LevelData& level, Puzzle& puzzle, PuzzleState& star
         made.ground[cell] = source.ground;
         made.switches[cell] = source.switches;
         state.items[cell] = source.item;
-        const Switch found = SwitchOf(source.switches);
+        const SwitchPart found = SwitchOf(source.switches);
         if (source.switches == SwitchStartCode)
             startCell = cell;
-        if (source.item > ItemCoin)
+        if (ItemOf(source.item) == ItemKind::Unknown)
             return "an item code without an object (" + std::to_string(source.item) + ") at " + CellName(cell);
         if (source.item != 0 && (found.kind == SwitchKind::Goal || found.kind == SwitchKind::Static ||
                                  found.kind == SwitchKind::Active)) {

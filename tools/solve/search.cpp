@@ -6,7 +6,7 @@
 #include <unordered_set>
 
 #include "game/grid.h"
-#include "game/level_loader.h"
+#include "game/level_format.h"
 
 namespace {
 
