@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "game/level_format.h"
 #include "tests/support/child_process.h"
 #include "tests/support/level_builder.h"
 
@@ -56,7 +57,7 @@ void GameFolder::Write(const std::string& name, const std::string& bytes) const
 void GameFolder::WriteLevel(int number, const std::vector<std::string>& rows,
                             const std::vector<std::string>& legend) const
 {
-    ::WriteLevel(File("Levels/" + std::to_string(number) + ".lev"), rows, legend);
+    ::WriteLevel(File(LevelFilePath(number)), rows, legend);
 }
 
 void GameFolder::DropPicture(const std::string& missing) const

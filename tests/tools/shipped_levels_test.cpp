@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "game/level_format.h"
 #include "tests/support/temp_dir.h"
 #include "tools/levelc/level_source.h"
 #include "tools/solve/level_lint.h"
@@ -37,7 +38,7 @@ std::string SourcePath(int number)
 
 std::string LevelPath(int number)
 {
-    return DataFolder + "/Levels/" + std::to_string(number) + ".lev";
+    return DataFolder + "/" + LevelFilePath(number);
 }
 
 std::string Letters(int number)
