@@ -3,44 +3,14 @@
 // clears it.
 #include <algorithm>
 
-#include "framework/particles.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_target.h"
 #include "game/game_state.h"
-#include "game/items.h"
+#include "game/headless_world.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "game/world_assets.h"
-#include "game/world_frame.h"
-#include "media/platform/input.h"
 
 namespace {
-
-// Arrow keys held, one bit each: up, right, down, left.
-uint8_t HeldArrows = 0;
-
-int HeldByInput(int keyCode)
-{
-    switch (keyCode) {
-    case KeyUp: return HeldArrows & 1;
-    case KeyRight: return (HeldArrows >> 1) & 1;
-    case KeyDown: return (HeldArrows >> 2) & 1;
-    case KeyLeft: return (HeldArrows >> 3) & 1;
-    default: return 0;
-    }
-}
-
-void Prepare()
-{
-    UsePicturelessEmitters();
-    StartEffect = [](const Sound&) {};
-    PlayerKeyIsHeld = HeldByInput;
-    // Instead of the outcome screen: leave the level as the finish sequence does.
-    FinishSequence = [] {
-        GameState = StateLeaveLevel;
-        Player->Reset();
-    };
-}
 
 // Where the loader stops reading: the header, the title and the three layers.
 size_t LevelSize(const uint8_t* data, size_t size)
@@ -52,8 +22,9 @@ size_t LevelSize(const uint8_t* data, size_t size)
     return LevelFileBaseSize + 4 * static_cast<size_t>(std::max(titleLength, 0));
 }
 
-// Each steering byte holds its keys for one step's worth of frames; a few dozen steps are
-// enough to reach every rule from the level's start.
+// Each steering byte holds the arrows of its low four bits (up, right, down, left: a
+// HeldArrows) for one step's worth of frames; a few dozen steps are enough to reach every
+// rule from the level's start.
 constexpr size_t MostSteps = 48;
 constexpr int FramesPerStep = 16;
 
@@ -61,12 +32,10 @@ constexpr int FramesPerStep = 16;
 
 FUZZ_TARGET(level_file)
 {
-    static const bool prepared = (Prepare(), true);
-    (void)prepared;
+    HeadlessWorld world;
     const std::string path = WriteFuzzFile("fuzz.lev", data, size);
-    Player->Reset();
     GameState = StatePlay;
-    const std::string error = CatchFatal([&] { Map::Load(path); });
+    const std::string error = CatchFatal([&] { world.Load(path); });
     if (!error.empty()) {
         FuzzCheck(error.find(path) != std::string::npos, "a refused level file is named");
         FuzzCheck(LevelObjects.Count() == 0, "a refused level leaves no objects behind");
@@ -80,13 +49,10 @@ FUZZ_TARGET(level_file)
     const size_t levelSize = LevelSize(data, size);
     const size_t steps = size > levelSize ? std::min(size - levelSize, MostSteps) : 0;
     for (size_t step = 0; step < steps && GameState == StatePlay; ++step) {
-        HeldArrows = data[levelSize + step];
         for (int frame = 0; frame < FramesPerStep; ++frame)
-            UpdateWorld();
+            world.PlayFrame(data[levelSize + step]);
     }
-    HeldArrows = 0;
 
-    TGameObject::ClearAll();
-    FuzzCheck(LevelObjects.Count() == 0, "nothing is left in LevelObjects after ClearAll");
-    ClearEmitters(nullptr);
+    world.LeaveLevel();
+    FuzzCheck(LevelObjects.Count() == 0, "nothing is left in LevelObjects after the level is left");
 }

@@ -46,15 +46,25 @@ void Collect(TGameObject& item, int& counter)
 // The first arrow key held, in the order Up, Right, Down, Left; -1 for none.
 int HeldDirection()
 {
-    const int keys[4] = {KeyUp, KeyRight, KeyDown, KeyLeft};
     for (int direction = DirUp; direction <= DirLeft; ++direction) {
-        if (PlayerKeyIsHeld(keys[direction]) != 0)
+        if (PlayerKeyIsHeld(ArrowKey(direction)) != 0)
             return direction;
     }
     return -1;
 }
 
 }  // namespace
+
+int ArrowKey(int direction)
+{
+    switch (direction) {
+    case DirUp: return KeyUp;
+    case DirRight: return KeyRight;
+    case DirDown: return KeyDown;
+    case DirLeft: return KeyLeft;
+    default: return 0;
+    }
+}
 
 // Everything is done as the step is decided, not when the player arrives: blocks start
 // moving, coins and keys vanish, buttons go down, the goal's finish sequence runs. Objects

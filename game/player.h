@@ -45,5 +45,9 @@ extern int IdleCounter;   // frames stood still; negative while blinking
 extern int BlinkDelay;
 
 // How the player reads an arrow key (KeyUp, KeyRight, KeyDown, KeyLeft). The keyboard by
-// default; the simulator and tests hold keys through it.
+// default; a headless world (game/headless_world.h) holds keys through it.
 extern int (*PlayerKeyIsHeld)(int keyCode);
+
+// The arrow key that steers in a direction: KeyUp, KeyRight, KeyDown or KeyLeft for the codes
+// 0 to 3; 0 for any other code.
+int ArrowKey(int direction);

@@ -79,22 +79,26 @@ void TButty_Active::Draw()
 }
 
 // The release check. The countdown comes first, so the first check runs in the 30th update
-// after the press. Only what rests exactly on the button holds it; a floor or another active
-// button on the same cell does not, an object in mid-step over it does not either.
+// after the press.
 void TButty_Active::Update()
 {
     if (HoldTimer > 0)
         --HoldTimer;
-    if (Pressed != 1 || HoldTimer != 0)
+    if (Pressed != 1 || HoldTimer != 0 || Held())
         return;
+    Pressed = 0;
+    SignalGates(ColorIndex + GateCloseCode);
+}
+
+bool TButty_Active::Held() const
+{
     for (const GameObject& member : LevelObjects) {
         if (member->Kind == ObjectKind::Floory || member->Kind == ObjectKind::ButtyActive)
             continue;
         if (member->X == X && member->Y == Y)
-            return;
+            return true;
     }
-    Pressed = 0;
-    SignalGates(ColorIndex + GateCloseCode);
+    return false;
 }
 
 void TButty_Static::Trigger(int)

@@ -45,6 +45,10 @@ public:
     void OnRemove() override;
     void Draw() override;
     void Update() override;
+
+    // Something rests exactly on the button's cell, which holds it down once HoldTimer has
+    // run out: neither a floor nor another active button, nor an object in mid-step over it.
+    bool Held() const;
 };
 
 // Removes the gates of its colour for the rest of the level.

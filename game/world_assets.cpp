@@ -39,6 +39,18 @@ Emitter MakePicturelessEmitter(int pictures)
     return emitter;
 }
 
+void DropIfPictureless(Emitter& emitter)
+{
+    if (!emitter)
+        return;
+    for (const Image& image : emitter->Images) {
+        if (image)
+            return;
+    }
+    Emitters.Remove(emitter.get());
+    emitter = nullptr;
+}
+
 }  // namespace
 
 void (*StartEffect)(const Sound& sound) = StartOnFreshChannel;
@@ -50,4 +62,11 @@ void UsePicturelessEmitters()
     CoinSparkles = MakePicturelessEmitter(1);
     KeySparkles = MakePicturelessEmitter(1);
     WoodSplinters = MakePicturelessEmitter(3);
+}
+
+void DropPicturelessEmitters()
+{
+    DropIfPictureless(CoinSparkles);
+    DropIfPictureless(KeySparkles);
+    DropIfPictureless(WoodSplinters);
 }

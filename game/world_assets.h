@@ -41,5 +41,8 @@ extern void (*StartEffect)(const Sound& sound);
 
 // Gives the three emitters as many empty picture slots as the real ones have pictures, so
 // that bursts draw the same random numbers, and adds them to Emitters. For runs without a
-// display, which never draw; once only.
+// display, which never draw; nothing when the emitters are there already.
 void UsePicturelessEmitters();
+// Takes the picture-less emitters out of Emitters again, particles and all, and leaves the
+// three Null; emitters with pictures stay.
+void DropPicturelessEmitters();

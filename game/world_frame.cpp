@@ -4,6 +4,7 @@
 #include "game/game_object.h"
 #include "game/level_loader.h"
 #include "game/player.h"
+#include "game/switches.h"
 
 void UpdateWorld()
 {
@@ -11,4 +12,18 @@ void UpdateWorld()
         GoalOpen = 1;
     TGameObject::UpdateAll();
     UpdateEmitters();
+}
+
+bool WorldAtRest(Rest rest)
+{
+    for (const GameObject& member : LevelObjects) {
+        if (member->Moving != 0)
+            return false;
+        if (rest == Rest::NothingPending && member->Kind == ObjectKind::ButtyActive) {
+            const auto& button = static_cast<const TButty_Active&>(*member);
+            if (button.HoldTimer > 0 || (button.Pressed != 0 && !button.Held()))
+                return false;
+        }
+    }
+    return true;
 }

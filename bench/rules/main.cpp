@@ -13,32 +13,21 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/headless_world.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "game/world_assets.h"
-#include "game/world_frame.h"
-#include "media/platform/input.h"
 #include "tools/levelc/level_source.h"
 
 namespace {
 
 const std::string FullLevelPath = std::filesystem::temp_directory_path() / "bench_rules_full.lev";
 
-int HoldRight(int keyCode)
-{
-    return keyCode == KeyRight ? 1 : 0;
-}
-
-int HoldNothing(int)
-{
-    return 0;
-}
-
-void Silence(const Sound&) {}
+constexpr HeldArrows HoldRight = ArrowOf(DirRight);
 
 void WriteFullLevel()
 {
@@ -49,51 +38,48 @@ void WriteFullLevel()
 }
 
 // The player starts in the top-left cell, on a coin that it never takes.
-void LoadFullLevel()
+void LoadFullLevel(HeadlessWorld& world)
 {
-    Player->Reset();
-    Map::Load(FullLevelPath);
+    world.Load(FullLevelPath);
     Player->X = MapOffsetX;
     Player->Y = MapOffsetY;
 }
 
-void GameFrame(benchmark::State& state, int (*keys)(int))
+void GameFrame(benchmark::State& state, HeadlessWorld& world, HeldArrows held)
 {
-    PlayerKeyIsHeld = keys;
-    LoadFullLevel();
+    LoadFullLevel(world);
     // Across the top row, then against the far wall.
-    if (keys == HoldRight) {
+    if (held == HoldRight) {
         for (int frame = 0; frame < 22 * 16; ++frame)
-            UpdateWorld();
+            world.PlayFrame(held);
     }
     for (auto _ : state)
-        UpdateWorld();
+        world.PlayFrame(held);
     state.counters["objects"] = LevelObjects.Count();
 }
 
 // The walk across the top row: 22 steps of 16 frames, taking a coin and pressing a button
 // with each, the level loaded again after each walk.
-void WalkingOverCoins(benchmark::State& state)
+void WalkingOverCoins(benchmark::State& state, HeadlessWorld& world)
 {
-    PlayerKeyIsHeld = HoldRight;
     int frame = 22 * 16;
     for (auto _ : state) {
         if (frame == 22 * 16) {
             state.PauseTiming();
-            LoadFullLevel();
+            LoadFullLevel(world);
             frame = 0;
             state.ResumeTiming();
         }
-        UpdateWorld();
+        world.PlayFrame(HoldRight);
         ++frame;
     }
     state.counters["objects"] = LevelObjects.Count();
 }
 
 // The walk every rule makes: the whole list, first to last, reading each object's position.
-void WalkList(benchmark::State& state)
+void WalkList(benchmark::State& state, HeadlessWorld& world)
 {
-    LoadFullLevel();
+    LoadFullLevel(world);
     for (auto _ : state) {
         float sum = 0;
         for (const GameObject& member : LevelObjects)
@@ -105,9 +91,8 @@ void WalkList(benchmark::State& state)
 
 // Four boulders rolling over a row of buttons: each scans the list for the cell ahead of it
 // every frame of its roll.
-void BouldersRolling(benchmark::State& state)
+void BouldersRolling(benchmark::State& state, HeadlessWorld& world)
 {
-    PlayerKeyIsHeld = HoldNothing;
     LevelData level;
     for (LevelCell& cell : level.cells)
         cell = {GroundFloorCode, SwitchActiveCode, ItemCoin};
@@ -120,8 +105,7 @@ void BouldersRolling(benchmark::State& state)
     for (auto _ : state) {
         if (frame == 16 * 18) {
             state.PauseTiming();
-            Player->Reset();
-            Map::Load(path);
+            world.Load(path);
             for (const GameObject& object : LevelObjects) {
                 if (object->Kind == ObjectKind::Boulder)
                     object->Trigger(DirRight);
@@ -129,19 +113,17 @@ void BouldersRolling(benchmark::State& state)
             frame = 0;
             state.ResumeTiming();
         }
-        UpdateWorld();
+        world.PlayFrame(NoArrows);
         ++frame;
     }
     state.counters["objects"] = LevelObjects.Count();
     std::remove(path.c_str());
 }
 
-void LoadLevel(benchmark::State& state, const std::string& path)
+void LoadLevel(benchmark::State& state, HeadlessWorld& world, const std::string& path)
 {
-    for (auto _ : state) {
-        Player->Reset();
-        Map::Load(path);
-    }
+    for (auto _ : state)
+        world.Load(path);
     state.counters["objects"] = LevelObjects.Count();
 }
 
@@ -163,20 +145,22 @@ int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     const std::string data = argc > 1 ? argv[1] : TINDLEWICK_DATA_DIR;
-    StartEffect = Silence;
-    UsePicturelessEmitters();
+    HeadlessWorld world;
     GameState = StatePlay;
     WriteFullLevel();
 
-    benchmark::RegisterBenchmark("frame/full level/standing", GameFrame, HoldNothing);
-    benchmark::RegisterBenchmark("frame/full level/pushing on a wall", GameFrame, HoldRight);
-    benchmark::RegisterBenchmark("frame/full level/walking over coins", WalkingOverCoins);
-    benchmark::RegisterBenchmark("frame/four boulders rolling", BouldersRolling);
-    benchmark::RegisterBenchmark("walk/full level", WalkList);
+    // Each benchmark is handed the one world.
+    benchmark::RegisterBenchmark("frame/full level/standing", GameFrame, std::ref(world), NoArrows);
+    benchmark::RegisterBenchmark("frame/full level/pushing on a wall", GameFrame, std::ref(world), HoldRight);
+    benchmark::RegisterBenchmark("frame/full level/walking over coins", WalkingOverCoins, std::ref(world));
+    benchmark::RegisterBenchmark("frame/four boulders rolling", BouldersRolling, std::ref(world));
+    benchmark::RegisterBenchmark("walk/full level", WalkList, std::ref(world));
     for (const std::string& path : ShippedLevels(data))
-        benchmark::RegisterBenchmark(("load/" + std::filesystem::path(path).filename().string()).c_str(), LoadLevel, path)
+        benchmark::RegisterBenchmark(("load/" + std::filesystem::path(path).filename().string()).c_str(), LoadLevel,
+                                     std::ref(world), path)
             ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("load/full level", LoadLevel, FullLevelPath)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("load/full level", LoadLevel, std::ref(world), FullLevelPath)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::remove(FullLevelPath.c_str());

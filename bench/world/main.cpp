@@ -10,29 +10,15 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/headless_world.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "game/world_assets.h"
-#include "game/world_frame.h"
-#include "media/platform/input.h"
 #include "tools/levelc/level_source.h"
 
 namespace {
 
-int HoldRight(int keyCode)
-{
-    return keyCode == KeyRight ? 1 : 0;
-}
-
-int HoldNothing(int)
-{
-    return 0;
-}
-
-void Silence(const Sound&) {}
-
 // Every cell: floor, active button, and `item`, except an empty row 15 for the boulders.
-void LoadFullLevel(const std::string& path, int item, bool boulderRow)
+void LoadFullLevel(HeadlessWorld& world, const std::string& path, int item, bool boulderRow)
 {
     LevelData level;
     for (LevelCell& cell : level.cells)
@@ -42,17 +28,16 @@ void LoadFullLevel(const std::string& path, int item, bool boulderRow)
             level.At(column, MapHeight - 1).item = column < 4 ? ItemBoulder : 0;
     }
     std::ofstream(path, std::ios::binary) << EncodeLevel(level);
-    Player->Reset();
-    Map::Load(path);
+    world.Load(path);
     Player->X = MapOffsetX;
     Player->Y = MapOffsetY;
 }
 
-void Measure(const char* name, int frames)
+void Measure(HeadlessWorld& world, HeldArrows held, const char* name, int frames)
 {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i)
-        UpdateWorld();
+        world.PlayFrame(held);
     const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
     std::printf("%-44s %5d objects  %8.2f us a frame\n", name, LevelObjects.Count(), spent.count() / frames);
 }
@@ -63,24 +48,22 @@ int main(int argc, char** argv)
 {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 20000;
     const std::string path = "/tmp/bench_world.lev";
-    StartEffect = Silence;
-    UsePicturelessEmitters();
+    HeadlessWorld world;
     GameState = StatePlay;
 
-    PlayerKeyIsHeld = HoldRight;
-    LoadFullLevel(path, ItemCoin, false);
+    const HeldArrows right = ArrowOf(DirRight);
+    LoadFullLevel(world, path, ItemCoin, false);
     // 22 steps of 16 frames take the player across the row, then it presses on the wall.
-    Measure("player walking over coins and buttons", 22 * 16);
-    LoadFullLevel(path, ItemCoin, false);
-    Measure("player pressing against the far wall", frames);
+    Measure(world, right, "player walking over coins and buttons", 22 * 16);
+    LoadFullLevel(world, path, ItemCoin, false);
+    Measure(world, right, "player pressing against the far wall", frames);
 
-    PlayerKeyIsHeld = HoldNothing;
-    LoadFullLevel(path, ItemCoin, true);
+    LoadFullLevel(world, path, ItemCoin, true);
     for (const GameObject& object : LevelObjects) {
         if (object->Kind == ObjectKind::Boulder)
             object->Trigger(DirRight);
     }
-    Measure("four boulders rolling over buttons", 16 * 18);
+    Measure(world, NoArrows, "four boulders rolling over buttons", 16 * 18);
     std::remove(path.c_str());
     return 0;
 }

@@ -38,6 +38,11 @@ void SeedRandom(int seed)
         State = DefaultState;
 }
 
+int RandomState()
+{
+    return State;
+}
+
 double RandomReal(double a, double b)
 {
     return std::min(a, b) + NextUnit() * std::abs(a - b);

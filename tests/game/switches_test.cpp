@@ -128,3 +128,34 @@ TEST_F(Switches, ACoinOrKeyLyingOnAButtonHoldsIt)
     Run(100);
     EXPECT_TRUE(GateParked(1, 2));
 }
+
+TEST_F(Switches, OnlyWhatRestsExactlyOnAnActiveButtonHoldsIt)
+{
+    // Floor, two active buttons and a box on one cell; the player beside it.
+    Load({"#####", "#@D.#", "#####"}, {"D = floor active:0 box"});
+    const auto button = First<TButty_Active>(ObjectKind::ButtyActive);
+    EXPECT_TRUE(button->Held()) << "the box rests on it";
+    Load({"#####", "#@a.#", "#####"});
+    const auto bare = First<TButty_Active>(ObjectKind::ButtyActive);
+    EXPECT_FALSE(bare->Held()) << "a floor does not hold it";
+    // The player in mid-step over the button holds it only once it stands there.
+    Hold({KeyRight});
+    Run(1);
+    Hold({});
+    EXPECT_FALSE(bare->Held());
+    Run(15);
+    ASSERT_TRUE(PlayerAt(2, 1));
+    EXPECT_TRUE(bare->Held());
+}
+
+TEST_F(Switches, AnotherActiveButtonOnTheCellDoesNotHoldOne)
+{
+    Load({"####", "#@D#", "####"}, {"D = floor active:0"});
+    const auto button = First<TButty_Active>(ObjectKind::ButtyActive);
+    auto other = std::make_shared<TButty_Active>();
+    other->Spawn();
+    other->X = button->X;
+    other->Y = button->Y;
+    EXPECT_FALSE(button->Held());
+    EXPECT_FALSE(other->Held());
+}

@@ -1,5 +1,5 @@
 // A fixture for rule tests: levels drawn in the test, loaded with the real loader and run
-// frame by frame through the real rules, with keys held, sounds and the finish sequence
+// frame by frame through the real rules in a headless world, with keys held and sounds
 // recorded instead of played.
 #pragma once
 
@@ -12,23 +12,17 @@
 
 #include "framework/particles.h"
 #include "game/game_state.h"
+#include "game/headless_world.h"
 #include "game/items.h"
 #include "game/level_loader.h"
 #include "game/player.h"
 #include "game/world_assets.h"
-#include "game/world_frame.h"
 #include "media/core/program.h"
 #include "media/platform/input.h"
 #include "tests/support/level_builder.h"
 #include "tests/support/temp_dir.h"
 
-inline std::set<int> HeldKeyCodes;
 inline std::vector<std::string> SoundsStarted;
-
-inline int HeldInTest(int keyCode)
-{
-    return HeldKeyCodes.count(keyCode) ? 1 : 0;
-}
 
 inline void ThrowFatal(const std::string& message)
 {
@@ -51,6 +45,15 @@ inline void RecordSound(const Sound& sound)
     }
 }
 
+// The arrows among the key codes held.
+inline HeldArrows ArrowsHeld(const std::set<int>& keyCodes)
+{
+    HeldArrows held = NoArrows;
+    for (int direction = DirUp; direction <= DirLeft; ++direction)
+        held |= keyCodes.count(ArrowKey(direction)) != 0 ? ArrowOf(direction) : NoArrows;
+    return held;
+}
+
 inline float CellX(int column)
 {
     return static_cast<float>(MapOffsetX + CellSize * column);
@@ -65,51 +68,30 @@ class WorldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UsePicturelessEmitters();
         SndButton = FakeSound(0);
         SndPickie = FakeSound(1);
         SndSteps = FakeSound(2);
         SndPushy = FakeSound(3);
-        StartEffect = RecordSound;
-        PlayerKeyIsHeld = HeldInTest;
         SetFatalErrorHandler(ThrowFatal);
-        FinishSequence = [this] {
-            finishes.push_back(frame);
-            movesAtFinish = MoveCount;
-            recordAtFinish = ReplayString;
-            coinsAtFinish = CoinsTaken;
-            GameState = StateLeaveLevel;
-            Player->Reset();
-        };
-        HeldKeyCodes.clear();
         SoundsStarted.clear();
         GameState = StatePlay;
     }
 
-    void TearDown() override
-    {
-        Player->Reset();
-        ClearEmitters(nullptr);
-        TGameObject::ClearAll();
-        FinishSequence = nullptr;
-        SetFatalErrorHandler(nullptr);
-    }
+    void TearDown() override { SetFatalErrorHandler(nullptr); }
 
     // Loads the level drawn in `rows` the way the game starts one: the player reset first.
     void Load(const std::vector<std::string>& rows, const std::vector<std::string>& legend = {})
     {
         const std::string path = folder.File("level.lev");
         WriteLevel(path, rows, legend);
-        Player->Reset();
-        Map::Load(path);
-        frame = 0;
+        world.Load(path);
     }
 
     void Run(int frames)
     {
         for (int i = 0; i < frames; ++i) {
-            ++frame;
-            UpdateWorld();
+            world.PlayFrame(ArrowsHeld(heldKeys));
+            NoteFinish();
         }
     }
 
@@ -117,12 +99,26 @@ protected:
     void Replay(int frames)
     {
         for (int i = 0; i < frames; ++i) {
-            Player->TryMove(Player->NextReplayLetter());
-            Run(1);
+            world.ReplayFrame(Player->NextReplayLetter());
+            NoteFinish();
         }
     }
 
-    void Hold(std::set<int> keys) { HeldKeyCodes = std::move(keys); }
+    // The world's finish moment as the tests read it, if the goal was entered in the frame
+    // just run.
+    void NoteFinish()
+    {
+        const std::optional<FinishMoment>& finish = world.Finish();
+        if (!finish || finish->frame != world.Frame())
+            return;
+        finishes.push_back(finish->frame);
+        movesAtFinish = finish->moves;
+        recordAtFinish = finish->record;
+        coinsAtFinish = finish->coinsTaken;
+    }
+
+    // Held from the next frame on, until the next Hold.
+    void Hold(std::set<int> keys) { heldKeys = std::move(keys); }
 
     // The object of `kind` resting on a cell; Null when there is none.
     template <class T = TGameObject>
@@ -167,9 +163,12 @@ protected:
     }
 
     TempDir folder;
-    int frame = 0;
+    std::set<int> heldKeys;
+    // The frame of every goal entered, and what the finish sequence saw the last time.
     std::vector<int> finishes;
     int movesAtFinish = -1;
     std::string recordAtFinish;
     int coinsAtFinish = -1;
+    // Left, and its hooks given back, when the test ends.
+    HeadlessWorld world{RecordSound};
 };

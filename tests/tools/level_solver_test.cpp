@@ -81,9 +81,9 @@ protected:
 
     void Settle()
     {
-        for (int i = 0; i < SettleLimit && !WorldSettled(); ++i)
+        for (int i = 0; i < SettleLimit && !WorldAtRest(Rest::NothingPending); ++i)
             Run(1);
-        ASSERT_TRUE(WorldSettled());
+        ASSERT_TRUE(WorldAtRest(Rest::NothingPending));
     }
 
     // The arrow key held until the step is taken; a settled world that does not take it at

@@ -3,12 +3,8 @@
 #include <iostream>
 
 #include "game/game_state.h"
-#include "game/items.h"
-#include "game/level_loader.h"
+#include "game/headless_world.h"
 #include "game/player.h"
-#include "game/world_assets.h"
-#include "game/world_frame.h"
-#include "media/platform/input.h"
 #include "tools/sim/sim_json.h"
 #include "tools/sim/sim_options.h"
 
@@ -16,29 +12,10 @@ namespace {
 
 constexpr int FrameLimit = 100000;
 
-// The arrow keys held in the frame being run.
-HeldKeys Held;
-
-int ScriptKeyIsHeld(int keyCode)
+HeldArrows ArrowsOf(const HeldKeys& held)
 {
-    switch (keyCode) {
-    case KeyUp: return Held.up;
-    case KeyRight: return Held.right;
-    case KeyDown: return Held.down;
-    case KeyLeft: return Held.left;
-    default: return 0;
-    }
-}
-
-void Silence(const Sound&) {}
-
-bool AnythingMoving()
-{
-    for (const GameObject& object : LevelObjects) {
-        if (object->Moving != 0)
-            return true;
-    }
-    return false;
+    return (held.up ? ArrowOf(DirUp) : NoArrows) | (held.right ? ArrowOf(DirRight) : NoArrows) |
+           (held.down ? ArrowOf(DirDown) : NoArrows) | (held.left ? ArrowOf(DirLeft) : NoArrows);
 }
 
 // Steps through the key script one frame at a time; nothing is held once it is used up.
@@ -77,40 +54,26 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    StartEffect = Silence;
-    PlayerKeyIsHeld = ScriptKeyIsHeld;
-    UsePicturelessEmitters();
-    int frame = 0;
-    FinishRecord finish;
-    bool finished = false;
-    // Instead of the outcome screen: note what the finish sequence would see, then leave the
-    // level as it does.
-    FinishSequence = [&] {
-        finish = {frame, MoveCount, ReplayString, KeysTaken, CoinsTaken};
-        finished = true;
-        GameState = StateLeaveLevel;
-        Player->Reset();
-    };
-
+    HeadlessWorld world;
     GameState = options.replay ? StateReplay : StatePlay;
     Player->ReplayMoves = options.moves;
-    Map::Load(options.level);
+    world.Load(options.level);
 
     KeyScript script(options.keys);
     auto inputUsedUp = [&] {
         return options.replay ? MoveCount >= static_cast<int>(options.moves.size()) : script.UsedUp();
     };
-    while (!finished) {
+    while (!world.Finish()) {
+        const int frame = world.Frame();
         if (options.frames >= 0 ? frame == options.frames
-                                : frame == FrameLimit || (inputUsedUp() && !AnythingMoving()))
+                                : frame == FrameLimit || (inputUsedUp() && WorldAtRest(Rest::NothingMoves)))
             break;
-        ++frame;
         if (options.replay)
-            Player->TryMove(Player->NextReplayLetter());
+            world.ReplayFrame(Player->NextReplayLetter());
         else
-            Held = script.NextFrame();
-        UpdateWorld();
+            world.PlayFrame(ArrowsOf(script.NextFrame()));
     }
-    std::cout << WorldJson(frame, finished ? &finish : nullptr);
+    const std::optional<FinishMoment>& finish = world.Finish();
+    std::cout << WorldJson(world.Frame(), finish ? &*finish : nullptr);
     return 0;
 }

@@ -94,7 +94,7 @@ int LiveParticles()
     return count;
 }
 
-std::string FinishedJson(const FinishRecord* finished)
+std::string FinishedJson(const FinishMoment* finished)
 {
     if (!finished)
         return "null";
@@ -105,7 +105,7 @@ std::string FinishedJson(const FinishRecord* finished)
 
 }  // namespace
 
-std::string WorldJson(int frames, const FinishRecord* finished)
+std::string WorldJson(int frames, const FinishMoment* finished)
 {
     std::string json = "{\"frames\": " + std::to_string(frames) + Field("title", Quoted(LevelTitle)) +
                        Field("keys_in_level", KeysInLevel) + Field("coins_in_level", CoinsInLevel) +

@@ -3,15 +3,8 @@
 
 #include <string>
 
-// The finish seam's record of the goal being entered.
-struct FinishRecord {
-    int frame = 0;
-    int moves = 0;
-    std::string record;
-    int keysTaken = 0;
-    int coinsTaken = 0;
-};
+#include "game/headless_world.h"
 
-// The level, the counters, the finish record (Null when the goal was not entered) and every
+// The level, the counters, the finish moment (Null when the goal was not entered) and every
 // object of LevelObjects in list order.
-std::string WorldJson(int frames, const FinishRecord* finished);
+std::string WorldJson(int frames, const FinishMoment* finished);

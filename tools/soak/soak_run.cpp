@@ -7,28 +7,10 @@
 
 #include "framework/particles.h"
 #include "game/game_state.h"
-#include "game/items.h"
-#include "game/level_loader.h"
+#include "game/headless_world.h"
 #include "game/player.h"
-#include "game/world_assets.h"
-#include "game/world_frame.h"
-#include "media/platform/input.h"
 
 namespace {
-
-// Arrow keys held in the frame being run: up, right, down, left.
-bool Held[4] = {};
-
-int HeldBySoak(int keyCode)
-{
-    switch (keyCode) {
-    case KeyUp: return Held[0];
-    case KeyRight: return Held[1];
-    case KeyDown: return Held[2];
-    case KeyLeft: return Held[3];
-    default: return 0;
-    }
-}
 
 // Far longer than any burst lives: a particle still there after this never dies.
 constexpr int ParticleLifeBound = 600;
@@ -43,17 +25,7 @@ int LiveParticles()
 
 class Soak {
 public:
-    Soak(const std::vector<SoakLevel>& levels, std::mt19937& random) : levels_(levels), random_(random)
-    {
-        UsePicturelessEmitters();
-        StartEffect = [](const Sound&) {};
-        PlayerKeyIsHeld = HeldBySoak;
-        // Instead of the outcome screen: leave the level as the finish sequence does.
-        FinishSequence = [] {
-            GameState = StateLeaveLevel;
-            Player->Reset();
-        };
-    }
+    Soak(const std::vector<SoakLevel>& levels, std::mt19937& random) : levels_(levels), random_(random) {}
 
     SoakReport Run(int64_t frames)
     {
@@ -81,32 +53,29 @@ private:
     // Mostly one arrow, sometimes two at once, sometimes none, each for up to three steps.
     void ChooseKeys()
     {
-        for (bool& key : Held)
-            key = false;
+        held_ = NoArrows;
         const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
-        std::uniform_int_distribution<int> arrow(0, 3);
+        std::uniform_int_distribution<int> arrow(DirUp, DirLeft);
         if (roll < 75)
-            Held[arrow(random_)] = true;
+            held_ |= ArrowOf(arrow(random_));
         if (roll >= 60 && roll < 75)
-            Held[arrow(random_)] = true;
+            held_ |= ArrowOf(arrow(random_));
         keyFramesLeft_ = std::uniform_int_distribution<int>(1, 48)(random_);
     }
 
     // The arrow of the solution's next letter, held until the player takes the step.
-    static void HoldNextLetter(const std::string& solution)
+    void HoldNextLetter(const std::string& solution)
     {
-        for (bool& key : Held)
-            key = false;
+        held_ = NoArrows;
         if (MoveCount < static_cast<int>(solution.size()))
-            Held[std::string("WDSA").find(solution[MoveCount])] = true;
+            held_ = ArrowOf(DirectionOfLetter(solution.substr(MoveCount, 1)));
     }
 
     // Now and then a level is played by its solution, which ends at the goal.
     void PlayAttempt(const SoakLevel& level, int64_t frames)
     {
         ++report_.attempts;
-        Player->Reset();
-        Map::Load(level.path);
+        world_.Load(level.path);
         GameState = StatePlay;
         const bool bySolution = !level.solution.empty() && Chance(20);
         const int length = bySolution ? 40 * static_cast<int>(level.solution.size()) + 200
@@ -116,7 +85,7 @@ private:
                 HoldNextLetter(level.solution);
             else if (--keyFramesLeft_ <= 0)
                 ChooseKeys();
-            UpdateWorld();
+            world_.PlayFrame(held_);
             ++report_.frames;
             report_.mostObjects = std::max(report_.mostObjects, LevelObjects.Count());
             report_.mostParticles = std::max(report_.mostParticles, LiveParticles());
@@ -138,9 +107,7 @@ private:
         for (int frame = 0; frame < ParticleLifeBound && LiveParticles() > 0; ++frame)
             UpdateEmitters();
         Check(LiveParticles() == 0, "particles outlived " + std::to_string(ParticleLifeBound) + " frames");
-        Player->Reset();
-        ClearEmitters(nullptr);
-        TGameObject::ClearAll();
+        world_.LeaveLevel();
         Check(LevelObjects.Count() == 0, "objects were left in LevelObjects after ClearAll");
         for (const std::weak_ptr<TGameObject>& object : objects) {
             if (!object.expired()) {
@@ -156,9 +123,12 @@ private:
             report_.failures.push_back("frame " + std::to_string(report_.frames) + ": " + what);
     }
 
+    HeadlessWorld world_;
     const std::vector<SoakLevel>& levels_;
     std::mt19937& random_;
     SoakReport report_;
+    // The arrows held, kept from frame to frame until the next choice.
+    HeldArrows held_ = NoArrows;
     int keyFramesLeft_ = 0;
 };
 

@@ -1,64 +1,14 @@
 #include "tools/solve/real_run.h"
 
-#include "framework/particles.h"
 #include "game/game_state.h"
-#include "game/items.h"
+#include "game/headless_world.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "game/switches.h"
-#include "game/world_assets.h"
-#include "game/world_frame.h"
-#include "media/platform/input.h"
 
 namespace {
 
 // A letter the rules refuse for this many frames in a row is taken as never accepted.
 constexpr int PatienceFrames = 1000;
-
-// The letter whose arrow key is held in the key modes; 0 for none.
-char HeldLetter = 0;
-
-int HeldLetterKey(int keyCode)
-{
-    switch (HeldLetter) {
-    case 'W': return keyCode == KeyUp;
-    case 'D': return keyCode == KeyRight;
-    case 'S': return keyCode == KeyDown;
-    case 'A': return keyCode == KeyLeft;
-    default: return 0;
-    }
-}
-
-void Silence(const Sound&) {}
-
-// Something rests on the button's cell, as its release check sees it.
-bool Held(const TGameObject& button)
-{
-    for (const GameObject& member : LevelObjects) {
-        if (member->Kind != ObjectKind::Floory && member->Kind != ObjectKind::ButtyActive &&
-            member->X == button.X && member->Y == button.Y)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-bool WorldSettled()
-{
-    for (const GameObject& member : LevelObjects) {
-        if (member->Moving != 0)
-            return false;
-        if (member->Kind == ObjectKind::ButtyActive) {
-            const auto& button = static_cast<const TButty_Active&>(*member);
-            if (button.HoldTimer > 0 || (button.Pressed != 0 && !Held(button)))
-                return false;
-        }
-    }
-    return true;
-}
-
-namespace {
 
 int CellOfPlayer()
 {
@@ -66,35 +16,6 @@ int CellOfPlayer()
     const int row = static_cast<int>(Player->Y - MapOffsetY) / CellSize;
     return column * MapHeight + row;
 }
-
-// The seams the run takes over, given back as they were.
-class RunSeams {
-public:
-    RunSeams() : effect_(StartEffect), keys_(PlayerKeyIsHeld), state_(GameState)
-    {
-        StartEffect = Silence;
-        PlayerKeyIsHeld = HeldLetterKey;
-        UsePicturelessEmitters();
-    }
-
-    ~RunSeams()
-    {
-        Player->Reset();
-        ClearEmitters(nullptr);
-        TGameObject::ClearAll();
-        FinishSequence = nullptr;
-        Player->ReplayMoves.clear();
-        HeldLetter = 0;
-        StartEffect = effect_;
-        PlayerKeyIsHeld = keys_;
-        GameState = state_;
-    }
-
-private:
-    void (*effect_)(const Sound&);
-    int (*keys_)(int);
-    int state_;
-};
 
 }  // namespace
 
@@ -111,34 +32,26 @@ const char* RunModeName(RunMode mode)
 RealRun RunThroughRules(const std::string& levelPath, const std::string& letters, RunMode mode)
 {
     RealRun run;
-    RunSeams seams;
-    FinishSequence = [&run] {
-        run.finished = true;
-        run.coinsTaken = CoinsTaken;
-        GameState = StateLeaveLevel;
-        Player->Reset();
-    };
+    HeadlessWorld world;
     GameState = mode == RunMode::Replay ? StateReplay : StatePlay;
     Player->ReplayMoves = letters;
-    Player->Reset();
-    Map::Load(levelPath);
+    world.Load(levelPath);
     run.coinsInLevel = CoinsInLevel;
 
     const auto letterCount = static_cast<int>(letters.size());
     int refusedFrames = 0;
-    while (!run.finished) {
-        if (MoveCount >= letterCount && WorldSettled())
+    while (!world.Finish()) {
+        if (MoveCount >= letterCount && WorldAtRest(Rest::NothingPending))
             break;
         const int stepsBefore = MoveCount;
         const int cell = CellOfPlayer();
         bool offered = MoveCount < letterCount;
         if (mode == RunMode::Replay) {
-            Player->TryMove(Player->NextReplayLetter());
+            world.ReplayFrame(Player->NextReplayLetter());
         } else {
-            offered = offered && (mode == RunMode::KeysAtOnce || WorldSettled());
-            HeldLetter = offered ? letters[MoveCount] : 0;
+            offered = offered && (mode == RunMode::KeysAtOnce || WorldAtRest(Rest::NothingPending));
+            world.PlayFrame(offered ? ArrowOf(DirectionOfLetter(letters.substr(MoveCount, 1))) : NoArrows);
         }
-        UpdateWorld();
         if (MoveCount > stepsBefore) {
             run.stepCells.push_back(cell);
             refusedFrames = 0;
@@ -149,6 +62,10 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
         }
     }
     run.steps = MoveCount;
+    if (world.Finish()) {
+        run.finished = true;
+        run.coinsTaken = world.Finish()->coinsTaken;
+    }
     if (!run.finished && run.stuck.empty())
         run.stuck = "the letters end before the goal";
     return run;

@@ -10,7 +10,7 @@
 enum class RunMode {
     Replay,           // one letter a frame, before the world moves, as the replay driver does
     KeysAtOnce,       // the arrow key held from the first frame the player stands still
-    KeysWhenSettled,  // the arrow key held only once nothing moves and no button is counting
+    KeysWhenSettled,  // the arrow key held only once the world is at rest (Rest::NothingPending)
 };
 
 struct RealRun {
@@ -29,10 +29,6 @@ struct RealRun {
 RealRun RunThroughRules(const std::string& levelPath, const std::string& letters, RunMode mode);
 
 const char* RunModeName(RunMode mode);
-
-// Nothing in the current level moves, and no active button is counting down its hold time or
-// about to come up: the moment a patient player presses the next key.
-bool WorldSettled();
 
 // Plays `letters` in all three ways. Returns one message per way that misses the goal or a
 // coin, and one when the ways part (the cells the steps start from differ); empty when the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 // Expected values were worked out by hand (and checked in a calculator) from the generator:
 // state := state x 48271 mod (2^31 - 1); r = ((s1 & 0x1FFFFFFC) + (s2 & 0x1FFFFFF8) / 2^27) / 2^29.
@@ -25,6 +26,19 @@ TEST(Random, SeededSequencesAreFixed)
     const int expected[] = {1, 1, 4, 4, 2};
     for (int value : expected)
         EXPECT_EQ(RandomInt(1, 6), value);
+}
+
+TEST(Random, ItsStateSeedsTheSequenceOnFromWhereItWas)
+{
+    SeedRandom(42);
+    RandomReal(0, 1);
+    const int state = RandomState();
+    std::vector<double> next;
+    for (int i = 0; i < 5; ++i)
+        next.push_back(RandomReal(0, 1));
+    SeedRandom(state);
+    for (const double value : next)
+        EXPECT_DOUBLE_EQ(RandomReal(0, 1), value);
 }
 
 TEST(Random, SeedKeepsOnly31Bits)
