@@ -102,3 +102,11 @@ void ClearEmitters(const Emitter& emitter)
     for (const Emitter& each : Emitters)
         each->Clear();
 }
+
+int LiveParticleCount()
+{
+    int count = 0;
+    for (const Emitter& emitter : Emitters)
+        count += ListCount(emitter->Particles);
+    return count;
+}

@@ -53,3 +53,5 @@ void DrawEmittersAtCamera();
 void DrawEmitters();
 // Null clears every emitter.
 void ClearEmitters(const Emitter& emitter);
+// The particles alive in every emitter together.
+int LiveParticleCount();

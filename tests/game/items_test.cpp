@@ -19,11 +19,11 @@ TEST_F(Items, ACoinIsCollectedAsTheStepStartsAndBurstsIntoEightStars)
     EXPECT_EQ(CountOf(ObjectKind::Coin), 0);
     EXPECT_EQ(SoundsStarted, (std::vector<std::string>{"pickie", "steps"}));
     // Life 15: emitted and updated once in frame 1, gone with the 15th update.
-    EXPECT_EQ(LiveParticles(), 8);
+    EXPECT_EQ(LiveParticleCount(), 8);
     Run(13);
-    EXPECT_EQ(LiveParticles(), 8);
+    EXPECT_EQ(LiveParticleCount(), 8);
     Run(1);
-    EXPECT_EQ(LiveParticles(), 0);
+    EXPECT_EQ(LiveParticleCount(), 0);
 }
 
 TEST_F(Items, ThingsSharingACellAreMetInListOrder)

@@ -82,10 +82,10 @@ TEST_F(Pushables, ABoulderRollsThroughWoodenBlocksUntilAWall)
     Run(32);
     EXPECT_EQ(boulder->X, CellX(4));
     EXPECT_TRUE(At(5, 1, ObjectKind::Woody));
-    EXPECT_EQ(LiveParticles(), 0);
+    EXPECT_EQ(LiveParticleCount(), 0);
     Run(1);
     EXPECT_EQ(CountOf(ObjectKind::Woody), 0);
-    EXPECT_EQ(LiveParticles(), 4);
+    EXPECT_EQ(LiveParticleCount(), 4);
     EXPECT_EQ(boulder->Moving, 1);
     // Column 7 after frame 81; frame 82 finds the wall.
     Run(47);

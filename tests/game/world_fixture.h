@@ -154,14 +154,6 @@ protected:
         return Player->X == CellX(column) && Player->Y == CellY(row) && Player->Moving == 0;
     }
 
-    int LiveParticles()
-    {
-        int count = 0;
-        for (const Emitter& emitter : Emitters)
-            count += ListCount(emitter->Particles);
-        return count;
-    }
-
     TempDir folder;
     std::set<int> heldKeys;
     // The frame of every goal entered, and what the finish sequence saw the last time.

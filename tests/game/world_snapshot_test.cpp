@@ -149,7 +149,7 @@ TEST_F(Snapshots, TheBusyLevelIsBusyAtTheSnapshot)
     EXPECT_TRUE(First<TColorGate>(ObjectKind::ColorGate)->Parked()) << "a gate open";
     EXPECT_EQ(CoinsTaken, 1) << "a coin taken";
     EXPECT_EQ(CountOf(ObjectKind::Woody), 1) << "a block smashed";
-    EXPECT_GT(LiveParticles(), 0) << "splinters flying";
+    EXPECT_GT(LiveParticleCount(), 0) << "splinters flying";
     // What comes after it: the key, the other block and the gate go, the boulder stops, and
     // the player, standing still, blinks.
     bool blinked = false;

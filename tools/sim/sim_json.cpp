@@ -86,14 +86,6 @@ std::string KindFields(const TGameObject& object)
     }
 }
 
-int LiveParticles()
-{
-    int count = 0;
-    for (const Emitter& emitter : Emitters)
-        count += ListCount(emitter->Particles);
-    return count;
-}
-
 std::string FinishedJson(const FinishMoment* finished)
 {
     if (!finished)
@@ -111,7 +103,7 @@ std::string WorldJson(int frames, const FinishMoment* finished)
                        Field("keys_in_level", KeysInLevel) + Field("coins_in_level", CoinsInLevel) +
                        Field("moves", MoveCount) + Field("record", Quoted(ReplayString)) +
                        Field("keys_taken", KeysTaken) + Field("coins_taken", CoinsTaken) +
-                       Field("goal_open", GoalOpen) + Field("particles", LiveParticles()) +
+                       Field("goal_open", GoalOpen) + Field("particles", LiveParticleCount()) +
                        Field("finished", FinishedJson(finished)) + ",\n \"objects\": [";
     const char* separator = "\n  ";
     for (const GameObject& object : LevelObjects) {

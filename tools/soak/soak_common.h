@@ -1,9 +1,8 @@
-// What both soaks share: strict number options, and the resident memory they watch.
+// What both soaks share: strict number options, and whether resident memory means anything.
 #pragma once
 
 #include <charconv>
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 #ifdef TINDLEWICK_SANITIZE
@@ -20,15 +19,4 @@ bool ParseNumber(const std::string& text, Number& value)
     const char* end = text.data() + text.size();
     auto [stop, error] = std::from_chars(text.data(), end, value);
     return !text.empty() && error == std::errc() && stop == end;
-}
-
-// The resident memory in kilobytes of `process` ("self" or a process number), 0 if unknown.
-inline int64_t ResidentKilobytesOf(const std::string& process)
-{
-    std::ifstream status("/proc/" + process + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmRSS:"))
-            return std::stoll(line.substr(6));
-    }
-    return 0;
 }

@@ -146,7 +146,7 @@ GameRun RunGame(const fs::path& folder, int frames)
     std::vector<int64_t> samples;
     const auto start = std::chrono::steady_clock::now();
     while (child.Running()) {
-        if (const int64_t resident = ResidentKilobytesOf(std::to_string(child.Pid())); resident > 0)
+        if (const int64_t resident = ResidentKilobytes(child.Pid()); resident > 0)
             samples.push_back(resident);
         std::this_thread::sleep_for(std::chrono::milliseconds(1000 / SamplesASecond));
     }

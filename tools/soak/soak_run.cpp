@@ -4,24 +4,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <unistd.h>
 
 #include "framework/particles.h"
 #include "game/game_state.h"
 #include "game/headless_world.h"
 #include "game/player.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
 // Far longer than any burst lives: a particle still there after this never dies.
 constexpr int ParticleLifeBound = 600;
-
-int LiveParticles()
-{
-    int count = 0;
-    for (const Emitter& emitter : Emitters)
-        count += ListCount(emitter->Particles);
-    return count;
-}
 
 class Soak {
 public:
@@ -33,7 +27,7 @@ public:
         while (report_.frames < frames) {
             PlayAttempt(levels_[level], frames);
             if (report_.attempts == 1)
-                report_.startKilobytes = ResidentKilobytesOf("self");
+                report_.startKilobytes = ResidentKilobytes(getpid());
             const bool finished = GameState == StateLeaveLevel;
             report_.finishes += finished ? 1 : 0;
             // A player mostly tries again; sometimes gives up and picks the next level.
@@ -43,7 +37,7 @@ public:
                 level = (level + 1) % levels_.size();
             EndAttempt();
         }
-        report_.endKilobytes = ResidentKilobytesOf("self");
+        report_.endKilobytes = ResidentKilobytes(getpid());
         return report_;
     }
 
@@ -88,7 +82,7 @@ private:
             world_.PlayFrame(held_);
             ++report_.frames;
             report_.mostObjects = std::max(report_.mostObjects, LevelObjects.Count());
-            report_.mostParticles = std::max(report_.mostParticles, LiveParticles());
+            report_.mostParticles = std::max(report_.mostParticles, LiveParticleCount());
         }
         // Whatever was played before, a level starts afresh: its solution still wins.
         if (bySolution)
@@ -104,9 +98,9 @@ private:
             if (object != Player)
                 objects.push_back(object);
         }
-        for (int frame = 0; frame < ParticleLifeBound && LiveParticles() > 0; ++frame)
+        for (int frame = 0; frame < ParticleLifeBound && LiveParticleCount() > 0; ++frame)
             UpdateEmitters();
-        Check(LiveParticles() == 0, "particles outlived " + std::to_string(ParticleLifeBound) + " frames");
+        Check(LiveParticleCount() == 0, "particles outlived " + std::to_string(ParticleLifeBound) + " frames");
         world_.LeaveLevel();
         Check(LevelObjects.Count() == 0, "objects were left in LevelObjects after ClearAll");
         for (const std::weak_ptr<TGameObject>& object : objects) {
