@@ -1,137 +1,117 @@
-// tindlewick-solve: finds the shortest solution of a level that takes every coin, by a
-// breadth-first search of the puzzle model, and plays it through the real rules; or checks a
-// given solution the same way. Both first list the level's plain mistakes.
-#include <unistd.h>
-
-#include <charconv>
-#include <cstdio>
+// tindlewick-solve: proves a level's par (the fewest steps with every coin, over every way to
+// play) by a search of the world model frame by frame, and plays the run it finds through
+// the real rules; or checks a given solution the same way. Both first list the level's
+// plain mistakes.
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <sstream>
 
 #include "tools/levelc/level_source.h"
+#include "tools/solve/level_copy.h"
 #include "tools/solve/level_lint.h"
-#include "tools/solve/puzzle.h"
+#include "tools/solve/par_search.h"
 #include "tools/solve/real_run.h"
-#include "tools/solve/search.h"
+#include "tools/solve/solution_file.h"
+#include "tools/solve/solve_options.h"
+#include "tools/solve/stored_run.h"
 
 namespace {
 
-const char* const Usage =
-    "usage: tindlewick-solve LEVEL [--check LETTERS] [--any] [--limit POSITIONS]\n"
-    "  LEVEL is a level file (.lev) or a level source (text).\n"
-    "  --check LETTERS  play these steps (W, D, S, A) instead of searching\n"
-    "  --any            search for the shortest way into the goal, coins or not\n"
-    "  --limit N        give up after N positions (default 30000000)\n";
-
-struct Options {
-    std::string level;
-    bool checking = false;
-    std::string letters;
-    bool anyWay = false;
-    long limit = 30'000'000;
-};
-
-std::string ParseOptions(int argc, char** argv, Options& options)
+std::string ReadWhole(const std::string& path, bool& read)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--any") {
-            options.anyWay = true;
-        } else if (arg == "--check" || arg == "--limit") {
-            if (i + 1 == argc)
-                return "missing value after " + arg;
-            const std::string value = argv[++i];
-            if (arg == "--check") {
-                options.checking = true;
-                options.letters = value;
-                if (value.find_first_not_of("WDSA") != std::string::npos)
-                    return "--check takes the letters W, D, S and A, not: " + value;
-            } else {
-                const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.limit);
-                if (error != std::errc() || end != value.data() + value.size() || options.limit <= 0)
-                    return "--limit needs a whole number above 0, not: " + value;
-            }
-        } else if (arg.compare(0, 2, "--") == 0 || !options.level.empty()) {
-            return "unexpected argument: " + arg;
-        } else {
-            options.level = arg;
-        }
-    }
-    return options.level.empty() ? "no level given" : "";
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    read = static_cast<bool>(in);
+    return content.str();
 }
 
 // A level source starts with its title line; anything else is read as a level file.
 std::string ReadLevel(const std::string& path, LevelData& level)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    bool read = false;
+    const std::string bytes = ReadWhole(path, read);
+    if (!read)
         return "cannot read " + path;
-    std::ostringstream content;
-    content << in.rdbuf();
-    const std::string bytes = content.str();
     if (bytes.compare(0, 6, "title:") == 0)
         return ParseLevelText(bytes, path, level);
     return DecodeLevel(bytes, path, level);
 }
 
-// The game's loader opens a level for writing too, so the real rules get a copy of their own.
-class LevelCopy {
-public:
-    explicit LevelCopy(const LevelData& level)
-    {
-        char name[] = "/tmp/tindlewick-solve-XXXXXX";
-        const int descriptor = mkstemp(name);
-        if (descriptor < 0)
-            return;
-        const std::string bytes = EncodeLevel(level);
-        const bool written = write(descriptor, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-        close(descriptor);
-        path_ = name;
-        if (!written)
-            path_.clear();
-    }
-    ~LevelCopy()
-    {
-        if (!path_.empty())
-            unlink(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
+int Report(const std::vector<std::string>& problems, const std::string& what)
+{
+    for (const std::string& problem : problems)
+        std::cout << "real rules, " << problem << "\n";
+    if (problems.empty())
+        std::cout << "real rules: " << what << "\n";
+    return problems.empty() ? 0 : 1;
+}
 
-private:
-    std::string path_;
-};
-
-int CheckThroughRules(const LevelData& level, const std::string& letters)
+int Check(const LevelData& level, const SolutionFile& solution)
 {
     const LevelCopy copy(level);
     if (copy.Path().empty()) {
         std::cerr << "tindlewick-solve: cannot write a copy of the level to /tmp\n";
         return 1;
     }
-    const std::vector<std::string> problems = CheckSolution(copy.Path(), letters);
-    for (const std::string& problem : problems)
-        std::cout << "real rules, " << problem << "\n";
-    if (problems.empty()) {
-        std::cout << "real rules: the goal with every coin in " << letters.size()
-                  << " steps, the same course replayed, played at once and played with waits\n";
+    const std::vector<std::string> problems = CheckSolutionFile(copy.Path(), solution);
+    return Report(problems, "the goal with every coin after " + std::to_string(solution.letters.size() - 1) +
+                                " steps, " + (solution.frames.empty() ? "whenever the steps are taken" : "at its frames"));
+}
+
+int Prove(const LevelData& level, const SolveOptions& options)
+{
+    ModelLevel model;
+    ModelState start;
+    if (const std::string unfit = MakeModel(level, model, start); !unfit.empty()) {
+        std::cout << "the solver cannot take this level: " << unfit << "\n";
+        return 1;
     }
-    return problems.empty() ? 0 : 1;
+    const ParSearchResult result = ProvePar(model, start, options.search);
+    std::cout << std::fixed << std::setprecision(2);
+    if (!result.found) {
+        std::cout << (result.gaveUp ? "gave up" : "no way to the goal") << (options.search.allCoins ? " with every coin" : "")
+                  << " after " << result.seconds << " s (" << result.positions << " positions)\n";
+        return 1;
+    }
+    std::cout << (options.search.allCoins ? "par " : "fewest steps into the goal: ") << result.par << " proven in "
+              << result.seconds << " s (" << result.positions << " positions)\n";
+    const LevelCopy copy(level);
+    const StoredRun stored = StoreRun(copy.Path(), model, start, result.run);
+    std::cout << FormatSolutionFile(stored.solution);
+    std::cout << "walking: " << stored.walkingSteps << " of " << result.par << " steps ("
+              << (result.par > 0 ? 100 * stored.walkingSteps / result.par : 0) << " %)\n";
+    if (!stored.problem.empty()) {
+        std::cout << "cannot store it: " << stored.problem << "\n";
+        return 1;
+    }
+    if (!options.write.empty()) {
+        std::ofstream out(options.write, std::ios::binary | std::ios::trunc);
+        out << FormatSolutionFile(stored.solution);
+        if (!out) {
+            std::cerr << "tindlewick-solve: cannot write " << options.write << "\n";
+            return 1;
+        }
+    }
+    if (!options.search.allCoins)
+        return 0;
+    return Report(CheckSolutionFile(copy.Path(), stored.solution),
+                  "the goal with every coin after " + std::to_string(result.par) + " steps");
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    Options options;
-    const std::string wrong = ParseOptions(argc, argv, options);
+    SolveOptions options;
+    const std::string wrong = ParseSolveOptions(std::vector<std::string>(argv + 1, argv + argc), options);
     if (!wrong.empty()) {
-        std::cerr << "tindlewick-solve: " << wrong << "\n" << Usage;
+        std::cerr << "tindlewick-solve: " << wrong << "\n" << SolveUsage;
         return 2;
     }
     LevelData level;
-    const std::string unreadable = ReadLevel(options.level, level);
-    if (!unreadable.empty()) {
+    if (const std::string unreadable = ReadLevel(options.level, level); !unreadable.empty()) {
         std::cerr << "tindlewick-solve: " << unreadable << "\n";
         return 1;
     }
@@ -139,25 +119,22 @@ int main(int argc, char** argv)
     const std::vector<std::string> mistakes = LintLevel(level);
     for (const std::string& mistake : mistakes)
         std::cout << "mistake: " << mistake << "\n";
-    if (options.checking)
-        return CheckThroughRules(level, options.letters) == 0 && mistakes.empty() ? 0 : 1;
-
-    Puzzle puzzle;
-    PuzzleState start;
-    const std::string unfit = MakePuzzle(level, puzzle, start);
-    if (!unfit.empty()) {
-        std::cout << "the solver cannot take this level: " << unfit << "\n";
-        return 1;
+    int status = 0;
+    if (options.checking) {
+        SolutionFile solution = options.solution;
+        if (!options.solutionFile.empty()) {
+            bool read = false;
+            const std::string text = ReadWhole(options.solutionFile, read);
+            const std::string problem =
+                read ? ParseSolutionFile(text, options.solutionFile, solution) : "cannot read " + options.solutionFile;
+            if (!problem.empty()) {
+                std::cerr << "tindlewick-solve: " << problem << "\n";
+                return 1;
+            }
+        }
+        status = Check(level, solution);
+    } else {
+        status = Prove(level, options);
     }
-    const SearchResult result = FindShortestSolution(puzzle, start, !options.anyWay, options.limit);
-    std::cout << "positions: " << result.states << (result.gaveUp ? " (gave up)" : "") << "\n";
-    if (!result.found) {
-        std::cout << "no solution" << (options.anyWay ? "" : " that takes every coin") << "\n";
-        return 1;
-    }
-    std::cout << "shortest " << (options.anyWay ? "way" : "all-coin solution") << ": " << result.moves.size()
-              << " steps\n" << result.moves << "\n";
-    if (options.anyWay)
-        return 0;
-    return CheckThroughRules(level, result.moves) == 0 && mistakes.empty() ? 0 : 1;
+    return status == 0 && mistakes.empty() ? 0 : 1;
 }

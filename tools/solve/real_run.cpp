@@ -1,5 +1,7 @@
 #include "tools/solve/real_run.h"
 
+#include <algorithm>
+
 #include "game/game_state.h"
 #include "game/headless_world.h"
 #include "game/level_loader.h"
@@ -71,6 +73,57 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
     return run;
 }
 
+RealRun RunAtFrames(const std::string& levelPath, const std::string& letters, const std::vector<int>& frames,
+                    const std::vector<std::pair<int, int>>& refusals)
+{
+    RealRun run;
+    HeadlessWorld world;
+    GameState = StatePlay;
+    world.Load(levelPath);
+    run.coinsInLevel = CoinsInLevel;
+    const std::size_t count = std::min(letters.size(), frames.size());
+    std::size_t refusal = 0;
+    for (std::size_t step = 0; step < count && !world.Finish();) {
+        const int frame = world.Frame() + 1;
+        if (frames[step] < frame) {
+            run.stuck = "step " + std::to_string(step + 1) + " is meant for frame " + std::to_string(frames[step]) +
+                        ", which has passed";
+            break;
+        }
+        HeldArrows held = NoArrows;
+        const bool stepping = frames[step] == frame;
+        if (stepping)
+            held = ArrowOf(DirectionOfLetter(letters.substr(step, 1)));
+        while (refusal < refusals.size() && refusals[refusal].first < frame)
+            ++refusal;
+        if (!stepping && refusal < refusals.size() && refusals[refusal].first == frame)
+            held = ArrowOf(refusals[refusal].second);
+        const int cell = CellOfPlayer();
+        const int stepsBefore = MoveCount;
+        world.PlayFrame(held);
+        if (MoveCount > stepsBefore)
+            run.stepCells.push_back(cell);
+        if (stepping && MoveCount == stepsBefore) {
+            run.stuck = "step " + std::to_string(step + 1) + " (" + letters[step] + ") is not taken in frame " +
+                        std::to_string(frame);
+            break;
+        }
+        if (!stepping && MoveCount > stepsBefore) {
+            run.stuck = "a step is taken in frame " + std::to_string(frame) + ", where none was meant";
+            break;
+        }
+        step += stepping ? 1 : 0;
+    }
+    run.steps = MoveCount;
+    if (world.Finish()) {
+        run.finished = true;
+        run.coinsTaken = world.Finish()->coinsTaken;
+    }
+    if (!run.finished && run.stuck.empty())
+        run.stuck = "the steps end before the goal";
+    return run;
+}
+
 std::vector<std::string> CheckSolution(const std::string& levelPath, const std::string& letters)
 {
     std::vector<std::string> problems;
@@ -97,4 +150,18 @@ std::vector<std::string> CheckSolution(const std::string& levelPath, const std::
         }
     }
     return problems;
+}
+
+std::vector<std::string> CheckSolutionFile(const std::string& levelPath, const SolutionFile& solution)
+{
+    if (solution.frames.empty())
+        return CheckSolution(levelPath, solution.letters);
+    const RealRun run = RunAtFrames(levelPath, solution.letters, solution.frames);
+    if (!run.stuck.empty())
+        return {"at its frames: " + run.stuck};
+    if (run.coinsTaken < run.coinsInLevel) {
+        return {"at its frames: the goal with " + std::to_string(run.coinsTaken) + " of " +
+                std::to_string(run.coinsInLevel) + " coins"};
+    }
+    return {};
 }

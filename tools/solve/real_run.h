@@ -5,7 +5,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "tools/solve/solution_file.h"
 
 enum class RunMode {
     Replay,           // one letter a frame, before the world moves, as the replay driver does
@@ -30,7 +33,19 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
 
 const char* RunModeName(RunMode mode);
 
+// Plays the steps at the frames given (counted from 1, the first frame after the load), as a
+// player holding each step's arrow in that frame only, and, for each of `refusals` (frame,
+// direction), an arrow held in a frame where no step is taken. A step the rules do not take
+// in its frame stops the run.
+RealRun RunAtFrames(const std::string& levelPath, const std::string& letters, const std::vector<int>& frames,
+                    const std::vector<std::pair<int, int>>& refusals = {});
+
 // Plays `letters` in all three ways. Returns one message per way that misses the goal or a
 // coin, and one when the ways part (the cells the steps start from differ); empty when the
 // letters are a faithful all-coin solution.
 std::vector<std::string> CheckSolution(const std::string& levelPath, const std::string& letters);
+
+// A stored solution played through the real rules: one with frames at its frames, one
+// without in all three ways (CheckSolution). Empty when it enters the goal with every coin
+// (and, without frames, takes the same course every way).
+std::vector<std::string> CheckSolutionFile(const std::string& levelPath, const SolutionFile& solution);

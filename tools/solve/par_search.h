@@ -1,0 +1,41 @@
+// Par, proven: the fewest steps in which the goal can be entered (with every coin taken, or
+// in any way), over every way to play. The player may hold an arrow in any frame in which it
+// stands still, or none, so the search runs frame by frame wherever the world is not at rest:
+// waiting a frame is a move that costs nothing, as is holding an arrow that the rules refuse
+// when the refusal changes something (a button pressed, a block set moving). Where the world
+// is at rest, waiting changes nothing and only steps are tried. The search is an A* search
+// ordered by the steps made and the bound of steps_bound.h; its first solution is the
+// shortest, unless it gave up first.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tools/solve/world_model.h"
+
+struct ParSearchOptions {
+    bool allCoins = true;
+    long positionLimit = 60'000'000;
+    double secondsLimit = 0;  // 0: no limit
+};
+
+// A way to the goal, frame for frame.
+struct ParRun {
+    std::string letters;      // every step, "W", "D", "S" or "A", the one into the goal included
+    std::vector<int> frames;  // the frame each step is taken in, counted from 1 after the load
+    // Frames in which an arrow is held although no step is taken, with its direction, where
+    // the refusal itself matters.
+    std::vector<std::pair<int, int>> refusals;
+};
+
+struct ParSearchResult {
+    bool found = false;  // a way was found, and none shorter exists
+    int par = 0;         // its steps before the one into the goal
+    ParRun run;
+    long positions = 0;  // positions seen
+    bool gaveUp = false; // a limit was reached first
+    double seconds = 0;
+};
+
+ParSearchResult ProvePar(const ModelLevel& level, const ModelState& start, const ParSearchOptions& options);
