@@ -12,6 +12,7 @@
 #include "tools/solve/level_lint.h"
 #include "tools/solve/par_search.h"
 #include "tools/solve/real_run.h"
+#include "tools/solve/run_picture.h"
 #include "tools/solve/solution_file.h"
 #include "tools/solve/solve_options.h"
 #include "tools/solve/stored_run.h"
@@ -80,6 +81,8 @@ int Prove(const LevelData& level, const SolveOptions& options)
     const LevelCopy copy(level);
     const StoredRun stored = StoreRun(copy.Path(), model, start, result.run);
     std::cout << FormatSolutionFile(stored.solution);
+    if (options.show)
+        std::cout << PicturesOfRun(model, start, stored.solution);
     std::cout << "walking: " << stored.walkingSteps << " of " << result.par << " steps ("
               << (result.par > 0 ? 100 * stored.walkingSteps / result.par : 0) << " %)\n";
     if (!stored.problem.empty()) {

@@ -20,10 +20,9 @@ uint32_t PackMover(const ModelMover& mover)
 ModelMover UnpackMover(uint32_t bits)
 {
     ModelMover mover;
-    if (bits == GoneMover) {
-        mover.alive = false;
+    if (bits == GoneMover)
         return mover;
-    }
+    mover.alive = true;
     mover.x = static_cast<int16_t>((bits & 0x1ff) * 2);
     mover.y = static_cast<int16_t>(((bits >> 9) & 0xff) * 2);
     mover.moving = static_cast<uint8_t>((bits >> 17) & 1);
@@ -102,7 +101,8 @@ void ModelKeys::Encode(const ModelState& state, std::string& key) const
         bits.Put(state.items[i].alive ? 1 : 0, 1);
     for (const int i : level_.keys)
         bits.Put(state.items[i].alive ? 1 : 0, 1);
-    for (const ModelState::Button& button : state.buttons) {
+    for (std::size_t i = 0; i < level_.activeButtons.size(); ++i) {
+        const ModelState::Button& button = state.buttons[i];
         bits.Put(button.pressed, 1);
         bits.Put(button.timer, TimerBits);
     }
@@ -136,7 +136,8 @@ ModelState ModelKeys::Decode(std::string_view key) const
         state.items[i].alive = bits.Get(1) != 0;
         state.keysTaken += state.items[i].alive ? 0 : 1;
     }
-    for (ModelState::Button& button : state.buttons) {
+    for (std::size_t i = 0; i < level_.activeButtons.size(); ++i) {
+        ModelState::Button& button = state.buttons[i];
         button.pressed = static_cast<uint8_t>(bits.Get(1));
         button.timer = static_cast<uint8_t>(bits.Get(TimerBits));
     }

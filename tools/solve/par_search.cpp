@@ -92,8 +92,7 @@ private:
                 if (!options_.allCoins || tried.coinsAtFinish >= level_.coinsInLevel)
                     Queue({here.id, here.steps + 1, direction}, here.steps + 1);
             } else if (tried.moves > position.moves) {
-                while (tried.player.moving != 0)
-                    RunModelFrame(level_, tried, -1);
+                RunModelUntilPlayerStill(level_, tried);
                 Offer(tried, here.steps + 1, here.id, static_cast<uint8_t>(direction));
             } else if (!(tried == waited)) {
                 Offer(tried, here.steps, here.id, static_cast<uint8_t>(RefusalMoves + direction));

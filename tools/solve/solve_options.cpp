@@ -54,6 +54,8 @@ std::string ParseSolveOptions(const std::vector<std::string>& args, SolveOptions
         const std::string& arg = args[i];
         if (arg == "--any") {
             read.search.allCoins = false;
+        } else if (arg == "--show") {
+            read.show = true;
         } else if (TakesValue(arg)) {
             if (i + 1 == args.size())
                 return "missing value after " + arg;

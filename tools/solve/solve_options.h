@@ -17,6 +17,7 @@ inline constexpr char SolveUsage[] =
     "  --limit N         give up after N positions (default 60000000)\n"
     "  --seconds S       give up after S seconds\n"
     "  --write FILE      store the run as a solution file\n"
+    "  --show            draw the field at the start and after every step that pushes\n"
     "  --check LETTERS   play these steps (W, D, S, A) through the real rules instead\n"
     "  --frames LIST     ... each in its frame, counted from 1 after the load\n"
     "  --check-file FILE play a solution file (levels/solutions/NN.txt) instead\n";
@@ -25,6 +26,7 @@ struct SolveOptions {
     std::string level;
     ParSearchOptions search;
     std::string write;
+    bool show = false;
     bool checking = false;
     SolutionFile solution;      // --check and --frames
     std::string solutionFile;  // --check-file

@@ -1,6 +1,7 @@
 #include "tools/solve/steps_bound.h"
 
 #include <algorithm>
+#include <array>
 
 #include "tools/solve/level_cells.h"
 
@@ -53,15 +54,16 @@ int StepsLeftBound::operator()(const ModelState& state) const
 {
     const int player = CellOfPixels(state.player.x, state.player.y);
     int bound = toGoal_[player];
-    std::vector<const Target*> left;
+    std::array<const Target*, ModelItemLimit> left;
+    std::size_t count = 0;
     for (const Target& target : targets_) {
         if (state.items[target.item].alive)
-            left.push_back(&target);
+            left[count++] = &target;
     }
-    for (std::size_t i = 0; i < left.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         const Target& a = *left[i];
         bound = std::max(bound, a.fromEverywhere[player] + a.toGoal);
-        for (std::size_t j = i + 1; j < left.size(); ++j) {
+        for (std::size_t j = i + 1; j < count; ++j) {
             const Target& b = *left[j];
             const int between = a.fromEverywhere[b.cell];
             bound = std::max(bound, std::min(a.fromEverywhere[player] + between + b.toGoal,

@@ -14,9 +14,9 @@ std::vector<int> FramesAtOnce(std::size_t steps)
     return frames;
 }
 
-bool SetsABlockMoving(const ModelState& before, const ModelState& after)
+bool SetsABlockMoving(const ModelLevel& level, const ModelState& before, const ModelState& after)
 {
-    for (std::size_t i = 0; i < before.items.size(); ++i) {
+    for (std::size_t i = 0; i < level.items.size(); ++i) {
         if (before.items[i].alive && before.items[i].moving == 0 && after.items[i].moving != 0)
             return true;
     }
@@ -25,21 +25,39 @@ bool SetsABlockMoving(const ModelState& before, const ModelState& after)
 
 }  // namespace
 
-int WalkingSteps(const ModelLevel& level, const ModelState& start, const SolutionFile& run)
+void ForEachStep(const ModelLevel& level, const ModelState& start, const SolutionFile& run,
+                 const std::function<void(std::size_t step, int frame, bool pushed, const ModelState& after)>& visit)
 {
     const std::vector<int> frames = run.frames.empty() ? FramesAtOnce(run.letters.size()) : run.frames;
     ModelState state = start;
-    int walking = 0;
-    for (std::size_t step = 0, frame = 1; step + 1 < run.letters.size(); ++frame) {
-        if (static_cast<int>(frame) != frames[step]) {
+    // The next frame to run.
+    int frame = 1;
+    auto runUntil = [&](int end) {
+        for (; frame < end; ++frame)
             RunModelFrame(level, state, -1);
-            continue;
-        }
+    };
+    for (std::size_t step = 0; step < run.letters.size(); ++step) {
+        runUntil(frames[step]);
         const ModelState before = state;
         RunModelFrame(level, state, DirectionOfLetter(run.letters.substr(step, 1)));
-        walking += SetsABlockMoving(before, state) ? 0 : 1;
-        ++step;
+        ++frame;
+        const bool pushed = SetsABlockMoving(level, before, state);
+        if (step + 1 < run.letters.size()) {
+            runUntil(frames[step + 1]);
+        } else {
+            for (int settle = 0; settle < LatestSolutionFrame && !ModelAtRest(level, state); ++settle)
+                RunModelFrame(level, state, -1);
+        }
+        visit(step, frames[step], pushed, state);
     }
+}
+
+int WalkingSteps(const ModelLevel& level, const ModelState& start, const SolutionFile& run)
+{
+    int walking = 0;
+    ForEachStep(level, start, run, [&](std::size_t step, int, bool pushed, const ModelState&) {
+        walking += step + 1 < run.letters.size() && !pushed ? 1 : 0;
+    });
     return walking;
 }
 

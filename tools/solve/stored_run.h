@@ -3,6 +3,7 @@
 // are replayed, taken at once or taken with waits; and how much of it is walking.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "tools/solve/par_search.h"
@@ -19,5 +20,12 @@ struct StoredRun {
 // `levelPath` is a writable copy of the level, for the real rules.
 StoredRun StoreRun(const std::string& levelPath, const ModelLevel& level, const ModelState& start, const ParRun& run);
 
-// Steps of the run at its frames, the one into the goal not counted, that set no block moving.
+// Plays a run through the model, at its frames (or each step as soon as it can be taken, for
+// a run without them), and hands each step to `visit`: its index, its frame, whether it set
+// a block moving, and the position just before the next step (after the last one, once the
+// world has come to rest).
+void ForEachStep(const ModelLevel& level, const ModelState& start, const SolutionFile& run,
+                 const std::function<void(std::size_t step, int frame, bool pushed, const ModelState& after)>& visit);
+
+// Steps of a run, the one into the goal not counted, that set no block moving.
 int WalkingSteps(const ModelLevel& level, const ModelState& start, const SolutionFile& run);

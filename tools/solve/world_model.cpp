@@ -33,12 +33,30 @@ bool ButtonHeld(const ModelLevel& level, const ModelState& state, int at)
         return true;
     const int x = cell / MapHeight * ModelCellPixels;
     const int y = cell % MapHeight * ModelCellPixels;
-    for (const ModelMover& item : state.items) {
+    for (std::size_t i = 0; i < level.items.size(); ++i) {
+        const ModelMover& item = state.items[i];
         if (item.alive && item.x == x && item.y == y)
             return true;
     }
     return state.player.alive && state.player.x == x && state.player.y == y;
 }
+
+// No item moves, no button counts down and every button that is down is held: in the frames
+// to come, only the player can move.
+bool OnlyThePlayerMoves(const ModelLevel& level, const ModelState& state)
+{
+    for (std::size_t i = 0; i < level.items.size(); ++i) {
+        if (state.items[i].alive && state.items[i].moving != 0)
+            return false;
+    }
+    for (std::size_t i = 0; i < level.activeButtons.size(); ++i) {
+        const ModelState::Button& button = state.buttons[i];
+        if (button.timer > 0 || (button.pressed != 0 && !ButtonHeld(level, state, level.activeButtons[i])))
+            return false;
+    }
+    return true;
+}
+
 
 class Rules {
 public:
@@ -50,7 +68,7 @@ public:
             state_.goalOpen = true;
         for (std::size_t i = 0; i < level_.activeButtons.size(); ++i)
             ReleaseCheck(i);
-        for (std::size_t i = 0; i < state_.items.size(); ++i) {
+        for (std::size_t i = 0; i < level_.items.size(); ++i) {
             ModelMover& item = state_.items[i];
             if (!item.alive || item.moving != 1)
                 continue;
@@ -79,7 +97,7 @@ private:
             if (at >= 0 && SwitchStands(at) && !meet(Met::Switch, at))
                 return false;
         }
-        for (std::size_t i = 0; i < state_.items.size(); ++i) {
+        for (std::size_t i = 0; i < level_.items.size(); ++i) {
             const ModelMover& item = state_.items[i];
             if (item.alive && item.x == x && item.y == y && !meet(Met::Item, static_cast<int>(i)))
                 return false;
@@ -316,16 +334,23 @@ void RunModelFrame(const ModelLevel& level, ModelState& state, int direction)
 
 bool ModelAtRest(const ModelLevel& level, const ModelState& state)
 {
-    if (state.player.moving != 0)
-        return false;
-    for (const ModelMover& item : state.items) {
-        if (item.alive && item.moving != 0)
-            return false;
+    return state.player.moving == 0 && OnlyThePlayerMoves(level, state);
+}
+
+void RunModelUntilPlayerStill(const ModelLevel& level, ModelState& state)
+{
+    ModelMover& player = state.player;
+    while (player.moving != 0) {
+        if (!OnlyThePlayerMoves(level, state)) {
+            RunModelFrame(level, state, -1);
+            continue;
+        }
+        if (state.keysTaken >= level.keysInLevel)
+            state.goalOpen = true;
+        const bool vertical = player.facing == DirUp || player.facing == DirDown;
+        const int along = (vertical ? player.y : player.x) % ModelCellPixels;
+        const bool forward = player.facing == DirRight || player.facing == DirDown;
+        Shift(player.facing, forward ? ModelCellPixels - along : along, player.x, player.y);
+        player.moving = 0;
     }
-    for (std::size_t i = 0; i < state.buttons.size(); ++i) {
-        const ModelState::Button& button = state.buttons[i];
-        if (button.timer > 0 || (button.pressed != 0 && !ButtonHeld(level, state, level.activeButtons[i])))
-            return false;
-    }
-    return true;
 }

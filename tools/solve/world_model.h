@@ -53,23 +53,29 @@ struct ModelMover {
     int16_t y = 0;
     uint8_t moving = 0;
     uint8_t facing = 0;
-    bool alive = true;
+    bool alive = false;  // in the level: not yet taken, smashed or, for the player, reset
 
     bool operator==(const ModelMover&) const = default;
 };
 
 enum class GateState : uint8_t { Closed, Parked, Removed };
 
-// Everything that changes, between two frames.
+// The most the model takes: a position is copied whole, so its arrays have a fixed size.
+constexpr int ModelItemLimit = 64;
+constexpr int ModelButtonLimit = 8;
+constexpr int ModelSwitchLimit = 48;
+
+// Everything that changes, between two frames. Entries past the level's own are unused.
 struct ModelState {
-    std::vector<ModelMover> items;  // as ModelLevel::items
+    std::array<ModelMover, ModelItemLimit> items{};  // as ModelLevel::items
     struct Button {
         uint8_t pressed = 0;
         uint8_t timer = 0;
         bool operator==(const Button&) const = default;
     };
-    std::vector<Button> buttons;    // as ModelLevel::activeButtons
-    std::vector<GateState> gates;   // as ModelLevel::switches; only the gates' entries mean anything
+    std::array<Button, ModelButtonLimit> buttons{};     // as ModelLevel::activeButtons
+    // As ModelLevel::switches; only the gates' entries mean anything.
+    std::array<GateState, ModelSwitchLimit> gates{};
     ModelMover player;
     bool goalOpen = false;
     bool finished = false;  // the open goal was entered
@@ -84,14 +90,19 @@ struct ModelState {
 };
 
 // Reads a level into the model and its first position. Returns the empty text, or why the
-// model cannot take the level: no player start, or a field that the player or a block could
-// leave (the model, like the solver, keeps to the field).
+// model cannot take the level: no player start, a field that the player or a block could
+// leave (the model keeps to the field), or more items, active buttons or switches than it
+// has room for.
 std::string MakeModel(const LevelData& level, ModelLevel& model, ModelState& start);
 
 // One frame of play, as the headless world runs it: the goal opened while every key is
 // taken, the buttons' release checks, the items, then the player, who tries to step in
 // `direction` if it stands still (-1: no arrow held).
 void RunModelFrame(const ModelLevel& level, ModelState& state, int direction);
+
+// Frames without an arrow until the player stands still again, as RunModelFrame runs them;
+// once nothing but the player moves, the rest of its step is passed over at once.
+void RunModelUntilPlayerStill(const ModelLevel& level, ModelState& state);
 
 // Nothing moves and no active button counts down or is about to come up: more frames without
 // a key change nothing (Rest::NothingPending of the real world).

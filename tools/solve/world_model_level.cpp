@@ -44,6 +44,12 @@ int EdgeWithinReach(const LevelData& level, const ModelLevel& model)
     return -1;
 }
 
+std::string TooMuch()
+{
+    return "more than " + std::to_string(ModelItemLimit) + " items, " + std::to_string(ModelButtonLimit) +
+           " active buttons or " + std::to_string(ModelSwitchLimit) + " buttons, gates and goals";
+}
+
 }  // namespace
 
 std::string MakeModel(const LevelData& level, ModelLevel& model, ModelState& start)
@@ -60,21 +66,23 @@ std::string MakeModel(const LevelData& level, ModelLevel& model, ModelState& sta
         if (part.kind != SwitchKind::Goal && part.kind != SwitchKind::Static && part.kind != SwitchKind::Active &&
             part.kind != SwitchKind::Gate)
             continue;
+        if (made.switches.size() == ModelSwitchLimit || made.activeButtons.size() == ModelButtonLimit)
+            return TooMuch();
         const int index = static_cast<int>(made.switches.size());
         made.switchAt[cell] = static_cast<int16_t>(index);
         made.switches.push_back({part.kind, part.color, cell});
         if (part.kind == SwitchKind::Active) {
             made.activeButtons.push_back(index);
-            state.buttons.emplace_back();
         }
         if (part.kind == SwitchKind::Gate)
             made.gatesOfColor[part.color].push_back(index);
     }
-    state.gates.assign(made.switches.size(), GateState::Closed);
     for (int cell = 0; cell < LevelCellCount; ++cell) {
         ModelKind kind;
         if (!KindOfItem(level.cells[cell].item, kind))
             continue;
+        if (made.items.size() == ModelItemLimit)
+            return TooMuch();
         const int index = static_cast<int>(made.items.size());
         if (kind == ModelKind::Coin)
             made.coins.push_back(index);
@@ -82,9 +90,10 @@ std::string MakeModel(const LevelData& level, ModelLevel& model, ModelState& sta
             made.keys.push_back(index);
         made.items.push_back({kind, cell});
         ModelMover mover;
+        mover.alive = true;
         mover.x = static_cast<int16_t>(cell / MapHeight * ModelCellPixels);
         mover.y = static_cast<int16_t>(cell % MapHeight * ModelCellPixels);
-        state.items.push_back(mover);
+        state.items[index] = mover;
     }
     if (startCell < 0)
         return "no player start";
@@ -93,6 +102,7 @@ std::string MakeModel(const LevelData& level, ModelLevel& model, ModelState& sta
         return "the player or a block can reach the edge of the field at " + CellName(edge);
     made.keysInLevel = level.keys;
     made.coinsInLevel = level.coins;
+    state.player.alive = true;
     state.player.x = static_cast<int16_t>(startCell / MapHeight * ModelCellPixels);
     state.player.y = static_cast<int16_t>(startCell % MapHeight * ModelCellPixels);
     model = made;
