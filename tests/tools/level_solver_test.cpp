@@ -37,7 +37,7 @@ void ExpectReplays(const LevelData& level, const ParSearchResult& result)
 {
     TempDir folder;
     WriteFileBytes(folder.File("level.lev"), EncodeLevel(level));
-    const RealRun run = RunAtFrames(folder.File("level.lev"), result.run.letters, result.run.frames, result.run.refusals);
+    const RealRun run = RunAtFrames(folder.File("level.lev"), result.run);
     EXPECT_EQ(run.stuck, "") << result.run.letters;
     EXPECT_TRUE(run.finished);
     EXPECT_EQ(run.steps, result.par + 1);

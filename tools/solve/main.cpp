@@ -11,6 +11,7 @@
 #include "tools/solve/level_copy.h"
 #include "tools/solve/level_lint.h"
 #include "tools/solve/par_search.h"
+#include "tools/solve/prove_shipped.h"
 #include "tools/solve/real_run.h"
 #include "tools/solve/run_picture.h"
 #include "tools/solve/solution_file.h"
@@ -57,7 +58,7 @@ int Check(const LevelData& level, const SolutionFile& solution)
         return 1;
     }
     const std::vector<std::string> problems = CheckSolutionFile(copy.Path(), solution);
-    return Report(problems, "the goal with every coin after " + std::to_string(solution.letters.size() - 1) +
+    return Report(problems, "the goal with every coin after " + std::to_string(StepCount(solution) - 1) +
                                 " steps, " + (solution.frames.empty() ? "whenever the steps are taken" : "at its frames"));
 }
 
@@ -85,13 +86,11 @@ int Prove(const LevelData& level, const SolveOptions& options)
         std::cout << PicturesOfRun(model, start, stored.solution);
     std::cout << "walking: " << stored.walkingSteps << " of " << result.par << " steps ("
               << (result.par > 0 ? 100 * stored.walkingSteps / result.par : 0) << " %)\n";
-    if (!stored.problem.empty()) {
-        std::cout << "cannot store it: " << stored.problem << "\n";
-        return 1;
-    }
     if (!options.write.empty()) {
+        SolutionFile proved = stored.solution;
+        proved.proof = ParProof{result.positions, LevelFingerprint(level)};
         std::ofstream out(options.write, std::ios::binary | std::ios::trunc);
-        out << FormatSolutionFile(stored.solution);
+        out << FormatSolutionFile(proved);
         if (!out) {
             std::cerr << "tindlewick-solve: cannot write " << options.write << "\n";
             return 1;
@@ -113,6 +112,8 @@ int main(int argc, char** argv)
         std::cerr << "tindlewick-solve: " << wrong << "\n" << SolveUsage;
         return 2;
     }
+    if (!options.shippedSources.empty())
+        return ProveShippedLevels(options.shippedSources, options.shippedData, options.search);
     LevelData level;
     if (const std::string unreadable = ReadLevel(options.level, level); !unreadable.empty()) {
         std::cerr << "tindlewick-solve: " << unreadable << "\n";

@@ -1,6 +1,7 @@
 #include "tools/solve/par_search.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 
 #include "game/grid.h"
@@ -129,7 +130,8 @@ private:
                 result.run.frames.push_back(frame);
                 frame += StepFrames - 1;
             } else if (move < WaitMove) {
-                result.run.refusals.push_back({frame, move - RefusalMoves});
+                result.run.letters += static_cast<char>(std::tolower(DirectionLetter(move - RefusalMoves)[0]));
+                result.run.frames.push_back(frame);
             }
         }
         return Finished(result);

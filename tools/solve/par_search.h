@@ -8,10 +8,7 @@
 // shortest, unless it gave up first.
 #pragma once
 
-#include <string>
-#include <utility>
-#include <vector>
-
+#include "tools/solve/solution_file.h"
 #include "tools/solve/world_model.h"
 
 struct ParSearchOptions {
@@ -20,19 +17,12 @@ struct ParSearchOptions {
     double secondsLimit = 0;  // 0: no limit
 };
 
-// A way to the goal, frame for frame.
-struct ParRun {
-    std::string letters;      // every step, "W", "D", "S" or "A", the one into the goal included
-    std::vector<int> frames;  // the frame each step is taken in, counted from 1 after the load
-    // Frames in which an arrow is held although no step is taken, with its direction, where
-    // the refusal itself matters.
-    std::vector<std::pair<int, int>> refusals;
-};
 
 struct ParSearchResult {
     bool found = false;  // a way was found, and none shorter exists
     int par = 0;         // its steps before the one into the goal
-    ParRun run;
+    // Every step and, in lower case, every refused arrow that matters, each at its frame.
+    SolutionFile run;
     long positions = 0;  // positions seen
     bool gaveUp = false; // a limit was reached first
     double seconds = 0;

@@ -1,6 +1,7 @@
 #include "tools/solve/real_run.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "game/game_state.h"
 #include "game/headless_world.h"
@@ -73,46 +74,43 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
     return run;
 }
 
-RealRun RunAtFrames(const std::string& levelPath, const std::string& letters, const std::vector<int>& frames,
-                    const std::vector<std::pair<int, int>>& refusals)
+RealRun RunAtFrames(const std::string& levelPath, const SolutionFile& solution)
 {
     RealRun run;
     HeadlessWorld world;
     GameState = StatePlay;
     world.Load(levelPath);
     run.coinsInLevel = CoinsInLevel;
-    const std::size_t count = std::min(letters.size(), frames.size());
-    std::size_t refusal = 0;
-    for (std::size_t step = 0; step < count && !world.Finish();) {
+    const std::string& letters = solution.letters;
+    const std::size_t count = std::min(letters.size(), solution.frames.size());
+    for (std::size_t at = 0; at < count && !world.Finish();) {
         const int frame = world.Frame() + 1;
-        if (frames[step] < frame) {
-            run.stuck = "step " + std::to_string(step + 1) + " is meant for frame " + std::to_string(frames[step]) +
+        const int due = solution.frames[at];
+        if (due < frame) {
+            run.stuck = "letter " + std::to_string(at + 1) + " is meant for frame " + std::to_string(due) +
                         ", which has passed";
             break;
         }
-        HeldArrows held = NoArrows;
-        const bool stepping = frames[step] == frame;
-        if (stepping)
-            held = ArrowOf(DirectionOfLetter(letters.substr(step, 1)));
-        while (refusal < refusals.size() && refusals[refusal].first < frame)
-            ++refusal;
-        if (!stepping && refusal < refusals.size() && refusals[refusal].first == frame)
-            held = ArrowOf(refusals[refusal].second);
+        const bool now = due == frame;
+        const char letter = letters[at];
+        const HeldArrows held =
+            now ? ArrowOf(DirectionOfLetter(std::string(1, static_cast<char>(std::toupper(letter))))) : NoArrows;
         const int cell = CellOfPlayer();
         const int stepsBefore = MoveCount;
         world.PlayFrame(held);
-        if (MoveCount > stepsBefore)
+        const bool stepped = MoveCount > stepsBefore;
+        if (stepped)
             run.stepCells.push_back(cell);
-        if (stepping && MoveCount == stepsBefore) {
-            run.stuck = "step " + std::to_string(step + 1) + " (" + letters[step] + ") is not taken in frame " +
-                        std::to_string(frame);
+        if (now && IsStepLetter(letter) != stepped) {
+            run.stuck = "letter " + std::to_string(at + 1) + " (" + letter + ") is " +
+                        (stepped ? "taken as a step" : "not taken") + " in frame " + std::to_string(frame);
             break;
         }
-        if (!stepping && MoveCount > stepsBefore) {
+        if (!now && stepped) {
             run.stuck = "a step is taken in frame " + std::to_string(frame) + ", where none was meant";
             break;
         }
-        step += stepping ? 1 : 0;
+        at += now ? 1 : 0;
     }
     run.steps = MoveCount;
     if (world.Finish()) {
@@ -156,7 +154,7 @@ std::vector<std::string> CheckSolutionFile(const std::string& levelPath, const S
 {
     if (solution.frames.empty())
         return CheckSolution(levelPath, solution.letters);
-    const RealRun run = RunAtFrames(levelPath, solution.letters, solution.frames);
+    const RealRun run = RunAtFrames(levelPath, solution);
     if (!run.stuck.empty())
         return {"at its frames: " + run.stuck};
     if (run.coinsTaken < run.coinsInLevel) {

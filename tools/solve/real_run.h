@@ -5,7 +5,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tools/solve/solution_file.h"
@@ -33,12 +32,9 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
 
 const char* RunModeName(RunMode mode);
 
-// Plays the steps at the frames given (counted from 1, the first frame after the load), as a
-// player holding each step's arrow in that frame only, and, for each of `refusals` (frame,
-// direction), an arrow held in a frame where no step is taken. A step the rules do not take
-// in its frame stops the run.
-RealRun RunAtFrames(const std::string& levelPath, const std::string& letters, const std::vector<int>& frames,
-                    const std::vector<std::pair<int, int>>& refusals = {});
+// Plays a solution with frames as a player holding each letter's arrow in its frame only:
+// an upper-case letter must be taken as a step in its frame, a lower-case one refused.
+RealRun RunAtFrames(const std::string& levelPath, const SolutionFile& solution);
 
 // Plays `letters` in all three ways. Returns one message per way that misses the goal or a
 // coin, and one when the ways part (the cells the steps start from differ); empty when the

@@ -1,26 +1,58 @@
-// A stored solution of a level (levels/solutions/NN.txt): the letters of its steps on the
-// first line, "W", "D", "S" and "A", the step into the goal included; and, where the run
-// depends on timing, a second line with the frame each step is taken in, counted from 1
-// (the first frame after the level was loaded), separated by blanks, each at least a step's
-// 16 frames after the one before. Without the second line the run plays the same whenever
-// its steps are taken. Lines end in LF or CR LF; nothing follows but empty lines.
+// A stored solution of a level (levels/solutions/NN.txt), in up to three lines:
 //
-//     DDSAAW
-//     1 17 33 80 96 112
+//     DDSaAW
+//     1 17 33 49 50 66
+//     proof 1234 positions, level 0123456789abcdef
+//
+// The first holds the letters of the steps, "W", "D", "S" and "A", the step into the goal
+// last. Where the run depends on timing, the second gives the frame of each letter, counted
+// from 1 (the first frame after the level was loaded), separated by blanks; such a run may
+// also hold an arrow in a frame where the rules refuse the step, when the refusal itself
+// does something (it presses a button under a block that cannot move), written in lower
+// case. A step lasts 16 frames, so the letter after a step comes 16 frames or more after it,
+// the one after a refusal a frame or more. Without frames the run plays the same whenever
+// its steps are taken. The last line, when there is one, says that the solver proved the run
+// the shortest there is: how many positions its search saw, and the fingerprint of the level
+// (and of the solver's model of the rules) it proved it on. Lines end in LF or CR LF;
+// nothing follows but empty lines.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "game/level_format.h"
+
+struct ParProof {
+    long positions = 0;
+    uint64_t level = 0;  // LevelFingerprint of the level proved on
+
+    bool operator==(const ParProof&) const = default;
+};
 
 struct SolutionFile {
     std::string letters;
     std::vector<int> frames;  // empty: no timing
+    std::optional<ParProof> proof;
 };
 
 // A step lasts this many frames: the next one can be taken no sooner.
 constexpr int StepFrameCount = 16;
 // The latest frame a solution may name, some nine hours of play.
 constexpr int LatestSolutionFrame = 2'000'000;
+
+// The steps of a solution: its upper-case letters.
+int StepCount(const SolutionFile& solution);
+// Whether a letter is a step the rules take, not an arrow they refuse.
+inline bool IsStepLetter(char letter)
+{
+    return letter == 'W' || letter == 'D' || letter == 'S' || letter == 'A';
+}
+
+// A level's bytes and the version of the solver's model, hashed: a proof holds for the level
+// it was made on, by the model it was made with.
+uint64_t LevelFingerprint(const LevelData& level);
 
 // The empty text, or what is wrong, naming the file and the line.
 std::string ParseSolutionFile(const std::string& text, const std::string& fileName, SolutionFile& solution);

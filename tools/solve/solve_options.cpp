@@ -56,6 +56,11 @@ std::string ParseSolveOptions(const std::vector<std::string>& args, SolveOptions
             read.search.allCoins = false;
         } else if (arg == "--show") {
             read.show = true;
+        } else if (arg == "--shipped") {
+            if (i + 2 >= args.size())
+                return "--shipped needs the folder of the level sources and the data folder";
+            read.shippedSources = args[++i];
+            read.shippedData = args[++i];
         } else if (TakesValue(arg)) {
             if (i + 1 == args.size())
                 return "missing value after " + arg;
@@ -68,7 +73,10 @@ std::string ParseSolveOptions(const std::vector<std::string>& args, SolveOptions
             read.level = arg;
         }
     }
-    if (read.level.empty())
+    const bool shipped = !read.shippedSources.empty();
+    if (shipped && (!read.level.empty() || read.checking || !read.write.empty() || read.show || !read.search.allCoins))
+        return "--shipped takes only --limit and --seconds";
+    if (read.level.empty() && !shipped)
         return "no level given";
     if (!read.solution.letters.empty() && !read.solutionFile.empty())
         return "--check and --check-file exclude each other";

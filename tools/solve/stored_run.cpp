@@ -1,5 +1,8 @@
 #include "tools/solve/stored_run.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "game/grid.h"
 #include "tools/solve/real_run.h"
 
@@ -12,15 +15,6 @@ std::vector<int> FramesAtOnce(std::size_t steps)
     for (std::size_t step = 0; step < steps; ++step)
         frames.push_back(1 + static_cast<int>(step) * StepFrameCount);
     return frames;
-}
-
-bool SetsABlockMoving(const ModelLevel& level, const ModelState& before, const ModelState& after)
-{
-    for (std::size_t i = 0; i < level.items.size(); ++i) {
-        if (before.items[i].alive && before.items[i].moving == 0 && after.items[i].moving != 0)
-            return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -38,10 +32,10 @@ void ForEachStep(const ModelLevel& level, const ModelState& start, const Solutio
     };
     for (std::size_t step = 0; step < run.letters.size(); ++step) {
         runUntil(frames[step]);
-        const ModelState before = state;
-        RunModelFrame(level, state, DirectionOfLetter(run.letters.substr(step, 1)));
+        const int pushesBefore = state.pushes;
+        RunModelFrame(level, state, DirectionOfLetter(std::string(1, static_cast<char>(std::toupper(run.letters[step])))));
         ++frame;
-        const bool pushed = SetsABlockMoving(level, before, state);
+        const bool pushed = state.pushes > pushesBefore;
         if (step + 1 < run.letters.size()) {
             runUntil(frames[step + 1]);
         } else {
@@ -56,24 +50,20 @@ int WalkingSteps(const ModelLevel& level, const ModelState& start, const Solutio
 {
     int walking = 0;
     ForEachStep(level, start, run, [&](std::size_t step, int, bool pushed, const ModelState&) {
-        walking += step + 1 < run.letters.size() && !pushed ? 1 : 0;
+        walking += step + 1 < run.letters.size() && IsStepLetter(run.letters[step]) && !pushed ? 1 : 0;
     });
     return walking;
 }
 
-StoredRun StoreRun(const std::string& levelPath, const ModelLevel& level, const ModelState& start, const ParRun& run)
+StoredRun StoreRun(const std::string& levelPath, const ModelLevel& level, const ModelState& start,
+                   const SolutionFile& run)
 {
     StoredRun stored;
-    stored.solution.letters = run.letters;
-    stored.solution.frames = run.frames;
-    stored.walkingSteps = WalkingSteps(level, start, stored.solution);
-    if (!run.refusals.empty()) {
-        stored.problem = "it holds an arrow that the rules refuse in frame " + std::to_string(run.refusals[0].first) +
-                         ", which a solution file cannot say";
-        return stored;
-    }
-    const SolutionFile untimed{run.letters, {}};
-    if (CheckSolutionFile(levelPath, untimed).empty())
+    stored.solution = run;
+    stored.walkingSteps = WalkingSteps(level, start, run);
+    SolutionFile untimed;
+    untimed.letters = run.letters;
+    if (std::all_of(run.letters.begin(), run.letters.end(), IsStepLetter) && CheckSolutionFile(levelPath, untimed).empty())
         stored.solution = untimed;
     return stored;
 }

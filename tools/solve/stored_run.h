@@ -1,6 +1,7 @@
 // A run found by the search, made ready to be stored as a solution file: its frames are kept
 // only where it depends on timing, that is, where it does not play the same when its steps
-// are replayed, taken at once or taken with waits; and how much of it is walking.
+// are replayed, taken at once or taken with waits (or where it holds a refused arrow); and
+// how much of it is walking.
 #pragma once
 
 #include <functional>
@@ -13,17 +14,16 @@ struct StoredRun {
     SolutionFile solution;
     // Steps before the one into the goal that set no block moving.
     int walkingSteps = 0;
-    // Why the run cannot be stored; empty when it can.
-    std::string problem;
 };
 
 // `levelPath` is a writable copy of the level, for the real rules.
-StoredRun StoreRun(const std::string& levelPath, const ModelLevel& level, const ModelState& start, const ParRun& run);
+StoredRun StoreRun(const std::string& levelPath, const ModelLevel& level, const ModelState& start,
+                   const SolutionFile& run);
 
 // Plays a run through the model, at its frames (or each step as soon as it can be taken, for
-// a run without them), and hands each step to `visit`: its index, its frame, whether it set
-// a block moving, and the position just before the next step (after the last one, once the
-// world has come to rest).
+// a run without them), and hands each letter to `visit`: its index, its frame, whether it
+// set a block moving, and the position just before the next letter (after the last one,
+// once the world has come to rest).
 void ForEachStep(const ModelLevel& level, const ModelState& start, const SolutionFile& run,
                  const std::function<void(std::size_t step, int frame, bool pushed, const ModelState& after)>& visit);
 

@@ -273,8 +273,12 @@ private:
             const bool free = kind == ModelKind::Wood  ? WoodRule(direction, tx, ty)
                               : kind == ModelKind::Box ? BoxRule(direction, tx, ty)
                                                        : BoulderRule(direction, tx, ty, false);
-            if (free)
+            if (free) {
+                // Pushing a boulder that already rolls that way changes nothing.
+                if (item.moving == 0 || item.facing != direction)
+                    ++state_.pushes;
                 StartStep(item, direction);
+            }
             return free;
         }
         case ModelKind::Key:

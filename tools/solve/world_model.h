@@ -80,6 +80,7 @@ struct ModelState {
     bool goalOpen = false;
     bool finished = false;  // the open goal was entered
     int moves = 0;          // steps made, MoveCount
+    int pushes = 0;         // times the player has set a block moving, or moving another way
     int keysTaken = 0;
     int coinsTaken = 0;
     // What the finish sequence saw: the steps before the one into the goal, and the coins.
