@@ -1,16 +1,21 @@
 // The twenty-five levels the game ships: each level file is exactly what its source compiles
-// to, each level is free of plain mistakes, and each stored solution takes every coin and
-// enters the goal through the real rules, taking the same course whether it is replayed,
-// played with the keys held from the first frame, or played with waits between the steps.
+// to, each level is free of plain mistakes, each stored solution takes every coin and enters
+// the goal through the real rules after exactly its level's par (one without frames taking
+// the same course whether it is replayed, played with the keys held from the first frame,
+// or played with waits between the steps; one with frames at its frames), and "Par.dat"
+// holds for every level the par that the solver proves, proved again here.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "game/level_format.h"
 #include "tests/support/temp_dir.h"
 #include "tools/levelc/level_source.h"
 #include "tools/solve/level_lint.h"
+#include "tools/solve/par_file.h"
+#include "tools/solve/par_search.h"
 #include "tools/solve/real_run.h"
 
 namespace {
@@ -22,6 +27,9 @@ constexpr int LevelCount = 25;
 constexpr int FirstLevelWithCoins = 2;
 // A title fits the level pages and reads as a name, not a sentence.
 constexpr std::size_t LongestTitle = 20;
+// The positions a proof may take here. Every shipped proof fits it, in either build, within
+// seconds; a level whose proof would not must have its proof checked by its fingerprint.
+constexpr long ProofBudget = 2'000'000;
 
 const std::string DataFolder = TINDLEWICK_DATA_DIR;
 const std::string SourceFolder = DataFolder + "/../levels";
@@ -41,12 +49,20 @@ std::string LevelPath(int number)
     return DataFolder + "/" + LevelFilePath(number);
 }
 
-std::string Letters(int number)
+SolutionFile Solution(int number)
 {
-    std::string letters = ReadFileBytes(SourceFolder + "/solutions/" + Two(number) + ".txt");
-    while (!letters.empty() && (letters.back() == '\n' || letters.back() == '\r'))
-        letters.pop_back();
-    return letters;
+    const std::string path = SourceFolder + "/solutions/" + Two(number) + ".txt";
+    SolutionFile solution;
+    EXPECT_EQ(ParseSolutionFile(ReadFileBytes(path), path, solution), "");
+    return solution;
+}
+
+std::map<int, int> Pars()
+{
+    const std::string path = DataFolder + "/" + ParFileName;
+    std::map<int, int> pars;
+    EXPECT_EQ(ParseParFile(ReadFileBytes(path), path, pars), "");
+    return pars;
 }
 
 LevelData Parsed(int number)
@@ -73,7 +89,7 @@ class ShippedLevel : public ::testing::TestWithParam<int> {};
 
 TEST(ShippedLevels, EveryLevelHasItsSourceAndSolutionAndNothingElseShips)
 {
-    std::set<std::string> levels, sources, solutions;
+    std::set<std::string> levels = {fs::path(ParFileName).filename().string()}, sources, solutions;
     for (int number = 0; number < LevelCount; ++number) {
         levels.insert(std::to_string(number) + ".lev");
         sources.insert(Two(number) + ".txt");
@@ -107,13 +123,61 @@ TEST_P(ShippedLevel, SolutionTakesEveryCoinAndPlaysTheSameWithOrWithoutWaits)
     TempDir folder;
     const std::string copy = folder.File("level.lev");
     WriteFileBytes(copy, ReadFileBytes(LevelPath(GetParam())));
-    const std::string letters = Letters(GetParam());
-    ASSERT_FALSE(letters.empty());
-    for (const std::string& problem : CheckSolution(copy, letters))
+    const SolutionFile solution = Solution(GetParam());
+    ASSERT_FALSE(solution.letters.empty());
+    for (const std::string& problem : CheckSolutionFile(copy, solution))
         ADD_FAILURE() << "solution " << Two(GetParam()) << ", " << problem;
     if (GetParam() >= FirstLevelWithCoins) {
         EXPECT_GT(Parsed(GetParam()).coins, 0);
     }
+}
+
+TEST_P(ShippedLevel, SolutionIsAsLongAsParAndEntersTheGoalAfterPar)
+{
+    const std::map<int, int> pars = Pars();
+    ASSERT_TRUE(pars.contains(GetParam())) << "no par for level " << GetParam() << " in " << ParFileName;
+    const int par = pars.at(GetParam());
+    const SolutionFile solution = Solution(GetParam());
+    EXPECT_EQ(StepCount(solution), par + 1) << "the solution's steps, the one into the goal included";
+    TempDir folder;
+    WriteFileBytes(folder.File("level.lev"), ReadFileBytes(LevelPath(GetParam())));
+    // A run without frames is played by holding each arrow until its step is taken.
+    const RealRun run = solution.frames.empty()
+                            ? RunThroughRules(folder.File("level.lev"), solution.letters, RunMode::KeysAtOnce)
+                            : RunAtFrames(folder.File("level.lev"), solution);
+    EXPECT_EQ(run.stuck, "");
+    EXPECT_TRUE(run.finished);
+    EXPECT_EQ(run.steps, par + 1);
+}
+
+TEST_P(ShippedLevel, ParIsWhatTheSolverProves)
+{
+    const LevelData level = Parsed(GetParam());
+    const SolutionFile solution = Solution(GetParam());
+    ASSERT_TRUE(solution.proof) << "the solution of level " << GetParam() << " holds no proof: "
+                                << "prove the levels again with tindlewick-solve --shipped levels data";
+    EXPECT_EQ(solution.proof->level, LevelFingerprint(level))
+        << "the proof was made on another level or another model of the rules: "
+        << "prove the levels again with tindlewick-solve --shipped levels data";
+    ModelLevel model;
+    ModelState start;
+    ASSERT_EQ(MakeModel(level, model, start), "");
+    if (solution.proof->positions > ProofBudget)
+        return;
+    ParSearchOptions options;
+    options.positionLimit = ProofBudget;
+    const ParSearchResult result = ProvePar(model, start, options);
+    ASSERT_TRUE(result.found) << (result.gaveUp ? "the proof did not fit the budget" : "no way to the goal");
+    EXPECT_EQ(result.par, Pars()[GetParam()]);
+    EXPECT_EQ(result.positions, solution.proof->positions);
+}
+
+TEST(ShippedLevels, ParDatNamesEveryShippedLevelAndNoOther)
+{
+    const std::map<int, int> pars = Pars();
+    ASSERT_EQ(pars.size(), static_cast<std::size_t>(LevelCount));
+    EXPECT_EQ(pars.begin()->first, 0);
+    EXPECT_EQ(pars.rbegin()->first, LevelCount - 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevel, ::testing::Range(0, LevelCount),

@@ -10,8 +10,9 @@
 // also hold an arrow in a frame where the rules refuse the step, when the refusal itself
 // does something (it presses a button under a block that cannot move), written in lower
 // case. A step lasts 16 frames, so the letter after a step comes 16 frames or more after it,
-// the one after a refusal a frame or more. Without frames the run plays the same whenever
-// its steps are taken. The last line, when there is one, says that the solver proved the run
+// the one after a refusal a frame or more. A run without frames takes the same course
+// whether it is replayed or played by a player who holds each arrow until its step is
+// taken, at once or after waiting. The last line, when there is one, says that the solver proved the run
 // the shortest there is: how many positions its search saw, and the fingerprint of the level
 // (and of the solver's model of the rules) it proved it on. Lines end in LF or CR LF;
 // nothing follows but empty lines.
