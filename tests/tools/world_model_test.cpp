@@ -279,8 +279,8 @@ TEST_P(ModelOnBusyLevels, AtRandom)
 {
     const LevelData level = Drawn(GetParam());
     std::mt19937 random(static_cast<unsigned>(GetParam()[1].size() * 7 + GetParam()[2][3]));
-    constexpr int Attempts = 6;
-    constexpr int FramesPerAttempt = 6000;
+    constexpr int Attempts = 4;
+    constexpr int FramesPerAttempt = 4000;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         Start(level);
         HeldArrows held = NoArrows;

@@ -60,13 +60,13 @@ std::string ReadFrames(const std::string& line, const std::string& letters, std:
 // "proof N positions, level HEX".
 std::string ReadProof(const std::string& line, ParProof& proof)
 {
-    const std::string shape = "\"proof N positions, level F\" with F of " + std::to_string(FingerprintDigits) +
-                              " hexadecimal digits";
+    const std::string shape = "neither frames nor \"proof N positions, level F\" with F of " +
+                              std::to_string(FingerprintDigits) + " hexadecimal digits";
     if (line.compare(0, sizeof(ProofWord) - 1, ProofWord) != 0)
-        return "the third line is " + shape;
+        return shape;
     const std::size_t words = line.find(PositionsWords);
     if (words == std::string::npos)
-        return "the third line is " + shape;
+        return shape;
     const char* first = line.data() + sizeof(ProofWord) - 1;
     const char* last = line.data() + words;
     const auto [stop, error] = std::from_chars(first, last, proof.positions);
