@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "tools/soak/soak_common.h"
@@ -49,17 +50,20 @@ std::string ParseSoakOptions(int argc, char** argv, SoakOptions& options)
 }
 
 // The shipped levels, each with its solution "NN.txt" from the solutions folder when there
-// is one.
-std::vector<SoakLevel> ReadLevels(const SoakOptions& options)
+// is one. A solution that cannot be read is named in `problem`.
+std::vector<SoakLevel> ReadLevels(const SoakOptions& options, std::string& problem)
 {
     std::vector<SoakLevel> levels;
     for (const std::string& path : ShippedLevels(options.levels)) {
-        SoakLevel level{path, ""};
+        SoakLevel level{path, {}};
         const std::string number = std::filesystem::path(path).stem().string();
-        std::ifstream file(options.solutions + "/" + (number.size() < 2 ? "0" : "") + number + ".txt");
-        for (char letter; file.get(letter);) {
-            if (std::string("WASD").find(letter) != std::string::npos)
-                level.solution += letter;
+        const std::string name = options.solutions + "/" + (number.size() < 2 ? "0" : "") + number + ".txt";
+        std::ifstream file(name, std::ios::binary);
+        if (!options.solutions.empty() && file) {
+            std::ostringstream text;
+            text << file.rdbuf();
+            if (const std::string wrong = ParseSolutionFile(text.str(), name, level.solution); !wrong.empty())
+                problem = wrong;
         }
         levels.push_back(level);
     }
@@ -75,13 +79,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tindlewick-soak: %s\n%s", problem.c_str(), Usage);
         return 2;
     }
-    const std::vector<SoakLevel> levels = ReadLevels(options);
+    std::string unreadable;
+    const std::vector<SoakLevel> levels = ReadLevels(options, unreadable);
+    if (!unreadable.empty()) {
+        std::fprintf(stderr, "tindlewick-soak: %s\n", unreadable.c_str());
+        return 2;
+    }
     if (levels.empty()) {
         std::fprintf(stderr, "tindlewick-soak: no level files (*.lev) in %s\n", options.levels.c_str());
         return 2;
     }
     if (!options.solutions.empty() &&
-        std::none_of(levels.begin(), levels.end(), [](const SoakLevel& level) { return !level.solution.empty(); })) {
+        std::none_of(levels.begin(), levels.end(), [](const SoakLevel& level) { return !level.solution.letters.empty(); })) {
         std::fprintf(stderr, "tindlewick-soak: no solutions (NN.txt) in %s\n", options.solutions.c_str());
         return 2;
     }

@@ -22,9 +22,11 @@
 #include <unistd.h>
 #include <vector>
 
+#include "game/level_format.h"
 #include "tests/support/child_process.h"
 #include "tools/soak/soak_common.h"
 #include "tools/soak/soak_script.h"
+#include "tools/solve/real_run.h"
 
 namespace fs = std::filesystem;
 
@@ -88,20 +90,34 @@ void MakeSoakFolder(const fs::path& folder)
     }
 }
 
-// A solution of each shipped level, by number.
-std::vector<std::string> ReadSolutions()
+std::vector<int> FramesHeldAtOnce(int level, const std::string& letters)
 {
-    std::vector<std::string> solutions;
+    const fs::path shipped = fs::path(TINDLEWICK_DATA_DIR) / LevelFilePath(level);
+    const fs::path copy = fs::temp_directory_path() / ("tindlewick-soak-game-level-" + std::to_string(getpid()));
+    fs::copy_file(shipped, copy, fs::copy_options::overwrite_existing);
+    const RealRun run = RunThroughRules(copy.string(), letters, RunMode::KeysAtOnce);
+    fs::remove(copy);
+    return run.stepFrames;
+}
+
+// A solution of each shipped level, by number; the first that cannot be read ends the list
+// and is named in `problem`.
+std::vector<SolutionFile> ReadSolutions(std::string& problem)
+{
+    std::vector<SolutionFile> solutions;
     for (int level = 0;; ++level) {
         const fs::path path = fs::path(TINDLEWICK_LEVELS_DIR) / "solutions" / ((level < 10 ? "0" : "") + std::to_string(level) + ".txt");
         if (!fs::exists(path))
             return solutions;
-        std::string letters;
-        for (const char letter : ReadText(path)) {
-            if (letter == 'W' || letter == 'A' || letter == 'S' || letter == 'D')
-                letters += letter;
-        }
-        solutions.push_back(letters);
+        SolutionFile solution;
+        problem = ParseSolutionFile(ReadText(path), path.string(), solution);
+        if (!problem.empty())
+            return solutions;
+        // The script plays every solution at its frames: one without them at the frames a
+        // player holding each arrow until it is taken would take its steps in.
+        if (solution.frames.empty())
+            solution.frames = FramesHeldAtOnce(level, solution.letters);
+        solutions.push_back(solution);
     }
 }
 
@@ -181,7 +197,18 @@ int main(int argc, char** argv)
     std::mt19937 random(seed);
     const fs::path folder = fs::temp_directory_path() / ("tindlewick-soak-game-" + std::to_string(getpid()));
     MakeSoakFolder(folder);
-    const SoakScript script = WriteSoakScript(ReadMenuActions(ReadText(folder / "English.dat")), ReadSolutions(), frames, random);
+    std::string unreadable;
+    const std::vector<SolutionFile> solutions = ReadSolutions(unreadable);
+    if (!unreadable.empty()) {
+        std::fprintf(stderr, "tindlewick-soak-game: %s\n", unreadable.c_str());
+        fs::remove_all(folder);
+        return 2;
+    }
+    std::vector<std::string> levelFiles;
+    for (std::size_t level = 0; level < solutions.size(); ++level)
+        levelFiles.push_back((fs::path(TINDLEWICK_DATA_DIR) / LevelFilePath(static_cast<int>(level))).string());
+    const SoakScript script =
+        WriteSoakScript(ReadMenuActions(ReadText(folder / "English.dat")), levelFiles, solutions, frames, random);
     WriteText(folder / "soak-script.txt", script.text);
     // The last part of the script is played to its end.
     const int gameFrames = script.frames + 10;

@@ -2,6 +2,7 @@
 #include "tools/soak/soak_run.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <unistd.h>
@@ -57,12 +58,23 @@ private:
         keyFramesLeft_ = std::uniform_int_distribution<int>(1, 48)(random_);
     }
 
-    // The arrow of the solution's next letter, held until the player takes the step.
-    void HoldNextLetter(const std::string& solution)
+    // The arrow of the solution's next letter: held until the player takes the step, or, for
+    // a solution with frames, held in the letter's frame only.
+    void HoldNextLetter(const SolutionFile& solution)
     {
         held_ = NoArrows;
-        if (MoveCount < static_cast<int>(solution.size()))
-            held_ = ArrowOf(DirectionOfLetter(solution.substr(MoveCount, 1)));
+        if (solution.frames.empty()) {
+            if (MoveCount < static_cast<int>(solution.letters.size()))
+                held_ = ArrowOf(DirectionOfLetter(solution.letters.substr(MoveCount, 1)));
+            return;
+        }
+        const int frame = world_.Frame() + 1;
+        while (nextLetter_ < solution.frames.size() && solution.frames[nextLetter_] < frame)
+            ++nextLetter_;
+        if (nextLetter_ < solution.frames.size() && solution.frames[nextLetter_] == frame) {
+            const char letter = static_cast<char>(std::toupper(solution.letters[nextLetter_]));
+            held_ = ArrowOf(DirectionOfLetter(std::string(1, letter)));
+        }
     }
 
     // Now and then a level is played by its solution, which ends at the goal.
@@ -71,8 +83,10 @@ private:
         ++report_.attempts;
         world_.Load(level.path);
         GameState = StatePlay;
-        const bool bySolution = !level.solution.empty() && Chance(20);
-        const int length = bySolution ? 40 * static_cast<int>(level.solution.size()) + 200
+        const bool bySolution = !level.solution.letters.empty() && Chance(20);
+        nextLetter_ = 0;
+        const int lastFrame = level.solution.frames.empty() ? 0 : level.solution.frames.back();
+        const int length = bySolution ? std::max(40 * static_cast<int>(level.solution.letters.size()), lastFrame) + 200
                                       : std::uniform_int_distribution<int>(100, 4000)(random_);
         for (int i = 0; i < length && report_.frames < frames && GameState == StatePlay; ++i) {
             if (bySolution)
@@ -84,8 +98,9 @@ private:
             report_.mostObjects = std::max(report_.mostObjects, LevelObjects.Count());
             report_.mostParticles = std::max(report_.mostParticles, LiveParticleCount());
         }
-        // Whatever was played before, a level starts afresh: its solution still wins.
-        if (bySolution)
+        // Whatever was played before, a level starts afresh: its solution still wins, unless the
+        // soak's frames ran out first.
+        if (bySolution && report_.frames < frames)
             Check(GameState == StateLeaveLevel, "the solution of " + level.path + " did not reach the goal");
     }
 
@@ -124,6 +139,8 @@ private:
     // The arrows held, kept from frame to frame until the next choice.
     HeldArrows held_ = NoArrows;
     int keyFramesLeft_ = 0;
+    // The letter of a solution with frames that comes next.
+    std::size_t nextLetter_ = 0;
 };
 
 }  // namespace

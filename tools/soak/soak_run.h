@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/solve/solution_file.h"
+
 struct SoakReport {
     int64_t frames = 0;
     int attempts = 0;
@@ -27,8 +29,8 @@ struct SoakReport {
 std::vector<std::string> ShippedLevels(const std::string& folder);
 
 struct SoakLevel {
-    std::string path;      // of the level file
-    std::string solution;  // move letters (W, A, S, D) to the goal; may be empty
+    std::string path;       // of the level file
+    SolutionFile solution;  // to the goal; no letters when there is none
 };
 
 // Plays `frames` frames over `levels`, drawing every random choice from `random`, so that a

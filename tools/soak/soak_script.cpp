@@ -1,5 +1,7 @@
 #include "tools/soak/soak_script.h"
 
+#include "tools/soak/soak_rehearsal.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -27,15 +29,15 @@ int MenuShownBy(const std::string& action)
 
 const char* const ArrowKeys[4] = {"Up", "Right", "Down", "Left"};
 
-// Longer than a step takes (16 frames) less than two, so that a held letter makes one step,
-// even when it has to wait a few frames for a moving block.
-constexpr int StepHold = 14;
+// More frames than a replayed step takes (16), so that waiting this long for each step sees a
+// replay to its end, even where it waits for a moving block.
 constexpr int StepPitch = 24;
 
 class ScriptWriter {
 public:
-    ScriptWriter(const MenuActions& menus, const std::vector<std::string>& solutions, std::mt19937& random)
-        : menus_(menus), solutions_(solutions), random_(random)
+    ScriptWriter(const MenuActions& menus, const std::vector<std::string>& levelFiles,
+                 const std::vector<SolutionFile>& solutions, std::mt19937& random)
+        : menus_(menus), levelFiles_(levelFiles), solutions_(solutions), random_(random)
     {
         for (std::size_t menu = 0; menu < menus_.size(); ++menu) {
             const auto starts = std::count(menus_[menu].begin(), menus_[menu].end(), "START");
@@ -159,6 +161,7 @@ private:
     void StartLevel(int level)
     {
         HighlightLevel(level);
+        levelStart_ = frame_;
         Enter();
         ++script_.levelsPlayed;
     }
@@ -179,18 +182,30 @@ private:
     void PlayAtRandom(int level)
     {
         StartLevel(level);
+        SoakRehearsal rehearsal(levelFiles_[level], levelStart_);
         const int parts = 1 + Roll(30);
         for (int part = 0; part < parts; ++part) {
             if (Roll(100) < 85) {
-                Hold(ArrowKeys[Roll(4)], 1 + Roll(64));
+                const int direction = Roll(4);
+                const int frames = rehearsal.Hold(direction, frame_, 1 + Roll(64));
+                if (frames > 0)
+                    Hold(ArrowKeys[direction], frames);
                 continue;
             }
+            const int escape = frame_;
             Press("Escape");
             switch (Roll(3)) {
-            case 0: Press("Escape"); break;
-            case 1: Press("Enter"); break;
+            case 0:
+                Press("Escape");
+                rehearsal.Pause(escape, frame_ - escape);
+                break;
+            case 1:
+                Press("Enter");
+                rehearsal.Pause(escape, frame_ - escape + 1);
+                break;
             default:
                 Press("Down");
+                rehearsal.Restart(escape, frame_);
                 Press("Enter", 5);
                 ++script_.restarts;
                 break;
@@ -204,11 +219,15 @@ private:
     void PlaySolution(int level)
     {
         StartLevel(level);
-        for (const char letter : solutions_[level]) {
-            const char* key = letter == 'W' ? "Up" : letter == 'D' ? "Right" : letter == 'S' ? "Down" : "Left";
-            Hold(key, StepHold);
-            Wait(StepPitch - StepHold - 1);
+        // The level's frame f is the script's frame levelStart_ + f: each arrow is held in its
+        // letter's frame only.
+        const SolutionFile& solution = solutions_[level];
+        for (std::size_t i = 0; i < solution.letters.size(); ++i) {
+            const int frame = levelStart_ + solution.frames[i];
+            text_ << frame << " down " << ArrowKeyOf(solution.letters[i]) << "\n"
+                  << frame + 1 << " up " << ArrowKeyOf(solution.letters[i]) << "\n";
         }
+        frame_ = levelStart_ + solution.frames.back() + 2;
         Wait(30);
         for (const char* letter : {"T", "O", "M"})
             Press(letter);
@@ -216,6 +235,16 @@ private:
         ++choice_;
         ++script_.solutionsPlayed;
         script_.records.insert(level);
+    }
+
+    static const char* ArrowKeyOf(char letter)
+    {
+        switch (std::toupper(static_cast<unsigned char>(letter))) {
+        case 'W': return "Up";
+        case 'D': return "Right";
+        case 'S': return "Down";
+        default: return "Left";
+        }
     }
 
     // F1 plays the highlighted level's record, which ends beside the goal (the step into it
@@ -228,7 +257,7 @@ private:
         std::advance(recorded, Roll(static_cast<int>(script_.records.size())));
         HighlightLevel(*recorded);
         Press("F1", 5);
-        const int steps = static_cast<int>(solutions_[*recorded].size());
+        const int steps = StepCount(solutions_[*recorded]);
         const bool toTheEnd = Roll(2) == 0;
         Wait(toTheEnd ? steps * StepPitch + 100 : Roll(steps * 16));
         LeaveByPause();
@@ -267,7 +296,10 @@ private:
     }
 
     const MenuActions& menus_;
-    const std::vector<std::string>& solutions_;
+    const std::vector<std::string>& levelFiles_;
+    const std::vector<SolutionFile>& solutions_;
+    // The script's frame of the Enter that started the level being played.
+    int levelStart_ = 0;
     std::mt19937& random_;
     int firstLevelPage_ = -1;
     int levelsPerPage_ = 1;
@@ -306,8 +338,9 @@ MenuActions ReadMenuActions(const std::string& languageText)
     return menus;
 }
 
-SoakScript WriteSoakScript(const MenuActions& menus, const std::vector<std::string>& solutions, int frames,
+SoakScript WriteSoakScript(const MenuActions& menus, const std::vector<std::string>& levelFiles,
+                           const std::vector<SolutionFile>& solutions, int frames,
                            std::mt19937& random)
 {
-    return ScriptWriter(menus, solutions, random).Write(frames);
+    return ScriptWriter(menus, levelFiles, solutions, random).Write(frames);
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/solve/solution_file.h"
+
 // Each menu's entries by their actions ("3", "START", "CHANGE_DISP", ...), in the order of
 // the language file.
 using MenuActions = std::vector<std::vector<std::string>>;
@@ -32,7 +34,10 @@ struct SoakScript {
     std::set<int> records;
 };
 
-// A script of at least `frames` frames, English chosen on the language screen. `solutions` holds the
-// move letters (W, A, S, D) of a solution of each level, by number.
-SoakScript WriteSoakScript(const MenuActions& menus, const std::vector<std::string>& solutions,
+// A script of at least `frames` frames, English chosen on the language screen. `levelFiles` and
+// `solutions` hold the file of each level, by number, and a solution of it with the frames of
+// its letters; levels played at random are rehearsed from their files so that random keys
+// never enter the goal.
+SoakScript WriteSoakScript(const MenuActions& menus, const std::vector<std::string>& levelFiles,
+                           const std::vector<SolutionFile>& solutions,
                            int frames, std::mt19937& random);

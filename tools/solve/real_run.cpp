@@ -57,6 +57,7 @@ RealRun RunThroughRules(const std::string& levelPath, const std::string& letters
         }
         if (MoveCount > stepsBefore) {
             run.stepCells.push_back(cell);
+            run.stepFrames.push_back(world.Frame());
             refusedFrames = 0;
         } else if (offered && Player->Moving == 0 && ++refusedFrames > PatienceFrames) {
             run.stuck = "letter " + std::to_string(MoveCount + 1) + " (" + letters[MoveCount] +
@@ -99,8 +100,10 @@ RealRun RunAtFrames(const std::string& levelPath, const SolutionFile& solution)
         const int stepsBefore = MoveCount;
         world.PlayFrame(held);
         const bool stepped = MoveCount > stepsBefore;
-        if (stepped)
+        if (stepped) {
             run.stepCells.push_back(cell);
+            run.stepFrames.push_back(frame);
+        }
         if (now && IsStepLetter(letter) != stepped) {
             run.stuck = "letter " + std::to_string(at + 1) + " (" + letter + ") is " +
                         (stepped ? "taken as a step" : "not taken") + " in frame " + std::to_string(frame);

@@ -20,8 +20,10 @@ struct RealRun {
     int coinsTaken = 0;     // at the goal, as the finish sequence sees them
     int coinsInLevel = 0;
     int steps = 0;          // steps made, the one into the goal included
-    // The cell (column * 16 + row) each step started from, in order.
+    // The cell (column * 16 + row) each step started from, and the frame it was taken in
+    // (counted from 1 after the load), in order.
     std::vector<int> stepCells;
+    std::vector<int> stepFrames;
     // Empty, or why the run stopped short: a letter the rules would not take.
     std::string stuck;
 };
