@@ -77,6 +77,8 @@ void RunFinishSequence()
 
     std::string name;
     const int newRecord = DecideRecord();
+    // Checked while the player still stands before the goal, where the replay must end.
+    const std::string frames = newRecord != 0 ? CheckedStepFrames() : "";
     const Outcome outcome = ReadOutcome(newRecord);
     const bool closing = !ShowOutcome(outcome, newRecord, name);
 
@@ -85,5 +87,5 @@ void RunFinishSequence()
     Player->Reset();
     GameState = closing ? StateQuit : StateLeaveLevel;
     ReadLevelFlags();
-    StoreRecord(newRecord, name);
+    StoreRecord(newRecord, name, frames);
 }

@@ -13,6 +13,7 @@
 #include "game/level_format.h"
 #include "game/level_loader.h"
 #include "game/player.h"
+#include "game/undo_history.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
 #include "media/core/text.h"
@@ -28,6 +29,9 @@ namespace {
 constexpr int PauseEntries = 3;
 constexpr int BarTop = 570;
 constexpr int BarTextY = 575;
+
+// The steps of the attempt being played; forgotten when it is restarted or left.
+UndoHistory PlayedSteps;
 
 void DrawStatusBar()
 {
@@ -50,11 +54,30 @@ void DrawStatusBar()
 // record over; a replay starts again from its first letter.
 void RestartLevel()
 {
+    PlayedSteps.Clear();
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();
     Map::Load(LevelFilePath(CurrentLevel));
     Paused = 0;
+}
+
+// R restarts in play and in a replay, as the pause menu's entry does, paused or not. Each hit
+// of Z or Backspace undoes a step and each hit of Y redoes one, in play while not paused;
+// their hits are read in every frame of the play screen all the same, so that none made
+// while paused or in a replay is left over to act later.
+void TakeStepKeys()
+{
+    if (KeyPressCount(KeyR) != 0)
+        RestartLevel();
+    const int undos = KeyPressCount(KeyZ) + KeyPressCount(KeyBackspace);
+    const int redos = KeyPressCount(KeyY);
+    if (GameState != StatePlay || Paused != 0)
+        return;
+    for (int hit = 0; hit < undos; ++hit)
+        PlayedSteps.Undo();
+    for (int hit = 0; hit < redos; ++hit)
+        PlayedSteps.Redo();
 }
 
 void ChoosePauseEntry()
@@ -97,6 +120,11 @@ void TakePauseEntry()
 
 }  // namespace
 
+void TGame::ForgetSteps()
+{
+    PlayedSteps.Clear();
+}
+
 void TGame::Frame()
 {
     if (GameState != StatePlay && GameState != StateReplay)
@@ -110,10 +138,15 @@ void TGame::Frame()
         Paused = Paused == 0 ? 1 : 0;
         PauseChoice = 0;
     }
+    TakeStepKeys();
     // Opens the goal once every key is taken, then moves everything: the player last, whose
-    // step onto the open goal runs the whole finish sequence before this returns.
-    if (Paused == 0)
+    // step onto the open goal runs the whole finish sequence before this returns. A step
+    // decided in play is kept for undo.
+    if (Paused == 0) {
+        PlayedSteps.BeforeFrame();
         UpdateWorld();
+        PlayedSteps.AfterFrame();
+    }
     // The finish sequence has shown its own screen and left the level: the rest of this frame
     // would draw the level over it, with the player already reset.
     if (GameState != StatePlay && GameState != StateReplay) {

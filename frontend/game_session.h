@@ -1,5 +1,6 @@
 // The play screen: one frame of a level being played or replayed, with the status bar, the
-// replay caption and the pause menu (resume, restart, leave).
+// replay caption and the pause menu (resume, restart, leave), and the keys that undo a step
+// (Z or Backspace), redo it (Y) and restart the level (R).
 #pragma once
 
 // Both are cleared when a level is left. While paused nothing moves; the level is still
@@ -10,4 +11,6 @@ extern int PauseChoice;  // 0 resume, 1 restart, 2 leave
 namespace TGame {
 // Does nothing unless the game state is play or replay.
 void Frame();
+// Forgets the steps that could be undone or redone: the level is being left.
+void ForgetSteps();
 }  // namespace TGame

@@ -23,6 +23,7 @@ constexpr int FarewellMs = 800;
 void LeaveLevel()
 {
     DrawMenuBackground();
+    TGame::ForgetSteps();
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();

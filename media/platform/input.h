@@ -14,6 +14,9 @@ enum KeyCode {
     KeyUp = 38,
     KeyRight = 39,
     KeyDown = 40,
+    KeyR = 'R',
+    KeyY = 'Y',
+    KeyZ = 'Z',
     KeyF1 = 112,
 };
 

@@ -46,7 +46,7 @@ TEST_F(Simulator, AReplayIntoTheGoalRecordsTheFinishAndStopsThatFrame)
                          "\"coins_in_level\": 0, \"moves\": 3, \"record\": \"DDD\", \"keys_taken\": 0, "
                          "\"coins_taken\": 0, \"goal_open\": 0, \"particles\": 0, "
                          "\"finished\": {\"frame\": 33, \"moves\": 2, \"record\": \"DD\", "
-                         "\"keys_taken\": 1, \"coins_taken\": 0}"))
+                         "\"keys_taken\": 1, \"coins_taken\": 0, \"frames\": [1, 17]}"))
         << run.output;
     EXPECT_TRUE(Has(run, "{\"kind\": \"WALLY\", \"x\": 50, \"y\": 25, \"variant\": 0}"));
     EXPECT_TRUE(Has(run, "{\"kind\": \"GOAL\", \"x\": 178, \"y\": 57}"));
