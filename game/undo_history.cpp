@@ -99,8 +99,9 @@ void UndoHistory::Keep(WorldSnapshot world)
         world.player.ReplayMoves.clear();
         world.player.ReplayFrames.clear();
     }
-    world.objects.clear();
-    world.particles.clear();
+    // Emptied with their memory, which clear() would keep.
+    world.objects = decltype(world.objects)();
+    world.particles = decltype(world.particles)();
     kept.rest = std::move(world);
     worlds_.push_back(std::move(kept));
 }
