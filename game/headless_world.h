@@ -67,8 +67,8 @@ public:
     // counting. Nothing to undo or redo afterwards.
     void Restart();
 
-    // From now on each frame of play keeps the step decided in it.
-    void KeepUndoHistory() { keepHistory_ = true; }
+    // Whether, from now on, each frame of play keeps the step decided in it.
+    void KeepUndoHistory(bool keep) { keepHistory_ = keep; }
     // Between frames, as the undo and redo keys do: false when there is no step to take back
     // or to make again.
     bool Undo() { return history_.Undo(); }

@@ -230,7 +230,7 @@ TEST_F(UndoSteps, TheReplayRecordHeldByThePlayerStaysAsItWas)
 TEST_F(UndoSteps, TheWorldsUndoAndRestartTakeTheKeysHitsAsTheGameDoes)
 {
     Load({"#####", "#@..#"});
-    world.KeepUndoHistory();
+    world.KeepUndoHistory(true);
     Hold({KeyRight});
     Run(17);
     ASSERT_EQ(MoveCount, 2);

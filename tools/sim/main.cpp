@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     GameState = options.replay ? StateReplay : StatePlay;
     Player->ReplayMoves = options.moves;
     Player->ReplayFrames = options.at;
-    world.KeepUndoHistory();
+    world.KeepUndoHistory(true);
     world.Load(options.level);
 
     KeyScript script(options.keys, options.hitsAfter);

@@ -44,9 +44,23 @@ public:
 private:
     bool Chance(int percent) { return std::uniform_int_distribution<int>(0, 99)(random_) < percent; }
 
+    // In the attempts that keep their steps, now and then a few taken back, or one made again.
+    void TakeStepsBack()
+    {
+        if (!undoing_)
+            return;
+        if (Chance(12)) {
+            for (int undo = std::uniform_int_distribution<int>(1, 4)(random_); undo > 0; --undo)
+                report_.undos += world_.Undo() ? 1 : 0;
+        } else if (Chance(5)) {
+            report_.redos += world_.Redo() ? 1 : 0;
+        }
+    }
+
     // Mostly one arrow, sometimes two at once, sometimes none, each for up to three steps.
     void ChooseKeys()
     {
+        TakeStepsBack();
         held_ = NoArrows;
         const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
         std::uniform_int_distribution<int> arrow(DirUp, DirLeft);
@@ -72,6 +86,9 @@ private:
         world_.Load(level.path);
         GameState = StatePlay;
         const bool bySolution = !level.solution.empty() && Chance(20);
+        // Keeping the steps costs a snapshot a frame, so only some attempts undo.
+        undoing_ = !bySolution && Chance(40);
+        world_.KeepUndoHistory(undoing_);
         const int length = bySolution ? 40 * static_cast<int>(level.solution.size()) + 200
                                       : std::uniform_int_distribution<int>(100, 4000)(random_);
         for (int i = 0; i < length && report_.frames < frames && GameState == StatePlay; ++i) {
@@ -124,6 +141,7 @@ private:
     // The arrows held, kept from frame to frame until the next choice.
     HeldArrows held_ = NoArrows;
     int keyFramesLeft_ = 0;
+    bool undoing_ = false;
 };
 
 }  // namespace

@@ -173,16 +173,30 @@ private:
         Press("Enter", 5);
     }
 
-    // Random held arrows, sometimes a pause that resumes, restarts or is taken back; left by
-    // the pause menu. A goal stepped into by chance would take the script astray: the levels
+    // Random held arrows, undos and redos, sometimes R or a pause that resumes, restarts or
+    // is taken back; left by the pause menu. A goal stepped into by chance would take the script astray: the levels
     // hide their goals behind keys, so that it is rare.
     void PlayAtRandom(int level)
     {
         StartLevel(level);
         const int parts = 1 + Roll(30);
         for (int part = 0; part < parts; ++part) {
-            if (Roll(100) < 85) {
+            const int roll = Roll(100);
+            if (roll < 70) {
                 Hold(ArrowKeys[Roll(4)], 1 + Roll(64));
+                continue;
+            }
+            // A step or two taken back or made again, or the level started over.
+            if (roll < 82) {
+                const char* const stepKeys[] = {"Z", "Backspace", "Y"};
+                for (int hit = Roll(3); hit >= 0; --hit)
+                    Press(stepKeys[Roll(3)], 1 + Roll(20));
+                ++script_.stepKeys;
+                continue;
+            }
+            if (roll < 85) {
+                Press("R");
+                ++script_.restarts;
                 continue;
             }
             Press("Escape");
