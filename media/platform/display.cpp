@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "media/platform/library_pins.h"
 #include "media/platform/pacing.h"
 #include "media/platform/renderer.h"
+#include "media/platform/screen_mode.h"
 #include "media/platform/window_events.h"
 
 struct GraphicsDriver {
@@ -36,9 +39,11 @@ OpenWindow Open;
 std::string WindowTitle;
 std::string LastError;
 int DefaultFlags = 0;
-// Both live for the whole run, whatever display is open.
+// These live for the whole run, whatever display is open.
 bool FullRedraw = false;
 int Presents = 0;
+DisplayShape Shape;
+void (*SwitchHandler)() = nullptr;
 
 bool Failed(const std::string& message)
 {
@@ -48,9 +53,6 @@ bool Failed(const std::string& message)
 
 bool StartVideo()
 {
-    // A full screen that loses the focus gives the desktop its own mode back while it is
-    // minimised, and takes its mode again when it is restored.
-    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return Failed(std::string("The window system could not be started: ") + SDL_GetError());
     static bool closesAtExit = false;
@@ -61,48 +63,59 @@ bool StartVideo()
     return true;
 }
 
-bool ModeFitsDepth(const SDL_DisplayMode& mode, int depth)
+// The desktop's area that windows may use, below and beside its panels.
+SDL_Rect UsableArea()
 {
-    return static_cast<int>(SDL_BITSPERPIXEL(mode.format)) == depth ||
-           static_cast<int>(SDL_BYTESPERPIXEL(mode.format)) * 8 == depth;
+    SDL_Rect usable{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
+        SDL_GetDisplayBounds(0, &usable);
+    return usable;
 }
 
-// A screen mode of exactly width x height (at `hertz` unless it is 0), of the asked depth
-// when the screen has one.
-bool FindScreenMode(int screen, int width, int height, int depth, int hertz, SDL_DisplayMode& found)
+// A window of the design's size stands with its client area 32 pixels from the desktop's
+// corner; a larger one is centred on the usable area, its title bar included.
+SDL_Window* MakeWindow(int width, int height, int scale, Uint32 flags)
 {
-    bool any = false;
-    for (int i = 0; i < SDL_GetNumDisplayModes(screen); ++i) {
-        SDL_DisplayMode mode;
-        if (SDL_GetDisplayMode(screen, i, &mode) != 0 || mode.w != width || mode.h != height)
-            continue;
-        if (hertz != 0 && mode.refresh_rate != hertz)
-            continue;
-        if (!any || (ModeFitsDepth(mode, depth) && !ModeFitsDepth(found, depth)))
-            found = mode;
-        any = true;
+    SDL_Rect desktop{0, 0, 0, 0};
+    SDL_GetDisplayBounds(0, &desktop);
+    int x = desktop.x + 32;
+    int y = desktop.y + 32;
+    const int windowWidth = width * scale;
+    const int windowHeight = height * scale;
+    if (Shape.windowScale != 1) {
+        const SDL_Rect usable = UsableArea();
+        x = usable.x + std::max(0, (usable.w - windowWidth) / 2);
+        y = usable.y + std::max(0, (usable.h - TitleBarAllowance - windowHeight) / 2) + TitleBarAllowance;
     }
-    return any;
+    // SDL places a window by its client area, which is what the game lays out.
+    return SDL_CreateWindow(WindowTitle.c_str(), x, y, windowWidth, windowHeight, flags);
 }
 
-bool SwitchToFullScreen(SDL_Window* window, int width, int height, int depth, int hertz)
+// A full screen at the desktop's own mode is made covering the screen from the start: where
+// no window manager answers the request for a full screen, the window is that large all
+// the same.
+SDL_Window* MakeDesktopFullScreen(Uint32 flags)
 {
-    const int screen = SDL_GetWindowDisplayIndex(window);
-    // A mode refused at the asked rate is tried once more at whatever rate the screen has.
-    for (int rate : {hertz, 0}) {
-        SDL_DisplayMode mode;
-        if (FindScreenMode(screen, width, height, depth, rate, mode) &&
-            SDL_SetWindowDisplayMode(window, &mode) == 0 &&
-            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0) {
-            Open.screenMode = mode;
-            return true;
-        }
-        if (rate == 0)
-            break;
-    }
-    return Failed("The screen cannot be switched to " + std::to_string(width) + " x " +
-                  std::to_string(height) + " x " + std::to_string(depth) + " at " +
-                  std::to_string(hertz) + " Hz.");
+    SDL_Rect desktop{0, 0, 0, 0};
+    SDL_GetDisplayBounds(0, &desktop);
+    return SDL_CreateWindow(WindowTitle.c_str(), desktop.x, desktop.y, desktop.w, desktop.h,
+                            flags | SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+// The picture fills a window's drawable; a full screen at the desktop's mode shows it at a
+// whole factor, centred.
+PictureArea PlacePicture(int drawableWidth, int drawableHeight, int width, int height)
+{
+    if (Open.display.desktopFullScreen)
+        return FitWholeFactor(drawableWidth, drawableHeight, width, height);
+    return FillDrawable(drawableWidth, drawableHeight, width, height);
+}
+
+void MeasureDrawable()
+{
+    Display& display = Open.display;
+    SDL_GL_GetDrawableSize(Open.window, &display.drawableWidth, &display.drawableHeight);
+    display.picture = PlacePicture(display.drawableWidth, display.drawableHeight, display.width, display.height);
 }
 
 bool CreateWindowAndContext(int width, int height, int depth, int hertz, int flags)
@@ -111,22 +124,37 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_Rect desktop{0, 0, 0, 0};
-    SDL_GetDisplayBounds(0, &desktop);
-    // SDL places a window by its client area, which is what the game lays out.
-    Open.window = SDL_CreateWindow(WindowTitle.c_str(), desktop.x + 32, desktop.y + 32, width,
-                                   height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    // A full screen that switched the mode gives the desktop its own mode back while it is
+    // minimised, on losing the focus; one at the desktop's mode need not go away.
+    const bool switchesMode = depth != 0 && !Shape.desktopFullScreen;
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, switchesMode ? "1" : "0");
+    const int scale = depth == 0 && Shape.windowScale != 1
+                          ? FittedWindowScale(Shape.windowScale, UsableArea().w, UsableArea().h, width, height)
+                          : 1;
+    const Uint32 windowFlags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | (Shape.highDpi ? SDL_WINDOW_ALLOW_HIGHDPI : 0);
+    const bool coversDesktop = depth != 0 && Shape.desktopFullScreen;
+    Open.window = coversDesktop ? MakeDesktopFullScreen(windowFlags) : MakeWindow(width, height, scale, windowFlags);
     if (!Open.window)
-        return Failed(std::string("The window could not be made: ") + SDL_GetError());
-    if (depth != 0 && !SwitchToFullScreen(Open.window, width, height, depth, hertz))
-        return false;
+        return Failed(std::string(coversDesktop ? "The screen cannot be covered at its own mode: "
+                                                : "The window could not be made: ") +
+                      SDL_GetError());
+    Open.display = Display{width, height, depth, hertz, flags, coversDesktop, scale, 0, 0, {}};
+    if (switchesMode) {
+        if (std::string error = SwitchScreenMode(Open.window, width, height, depth, hertz, Open.screenMode);
+            !error.empty())
+            return Failed(error);
+    }
     SDL_ShowWindow(Open.window);
     Open.context = SDL_GL_CreateContext(Open.window);
     if (!Open.context)
         return Failed(std::string("The OpenGL context could not be made: ") + SDL_GetError());
     KeepLoadedLibraries();
-    if (std::string error = StartRenderer(width, height); !error.empty())
+    MeasureDrawable();
+    const Display& display = Open.display;
+    if (std::string error = StartRenderer(width, height, display.drawableWidth, display.drawableHeight, display.picture);
+        !error.empty())
         return Failed(error);
+    Open.display.picture.crisp = RendererDrawsCrisp();
     return true;
 }
 
@@ -230,14 +258,17 @@ const Display* OpenDisplay(int width, int height, int depth, int hertz, int flag
         DestroyWindow();
         return nullptr;
     }
-    Open.display = Display{width, height, depth, hertz, flags};
     ResetDrawingState();
     StartBuffers();
     StartFramePacing(depth, hertz);
-    if (depth != 0)
-        SDL_WarpMouseInWindow(Open.window, width / 2, height / 2);
+    if (depth != 0) {
+        int windowWidth = width, windowHeight = height;
+        SDL_GetWindowSize(Open.window, &windowWidth, &windowHeight);
+        SDL_WarpMouseInWindow(Open.window, windowWidth / 2, windowHeight / 2);
+    }
     FollowWindowInput(SDL_GetWindowID(Open.window));
     SDL_DisableScreenSaver();
+    RecordLayoutPicture(ScreenshotsDue(Presents));
     return &Open.display;
 }
 
@@ -281,6 +312,17 @@ void SetFullRedraw(bool on)
     FullRedraw = on;
 }
 
+void SetDisplayShape(const DisplayShape& shape)
+{
+    Shape = shape;
+}
+
+void SetDisplaySwitchHandler(void (*handler)())
+{
+    SwitchHandler = handler;
+    SwitchDisplayWithAltEnter(handler != nullptr);
+}
+
 void PresentFrame(int sync)
 {
     const int presentNumber = Presents++;
@@ -298,6 +340,9 @@ void PresentFrame(int sync)
         Flip(false);
     }
     MarkPresent();
+    RecordLayoutPicture(ScreenshotsDue(Presents));
+    if (SwitchHandler && TakeDisplaySwitchRequest())
+        SwitchHandler();
 }
 
 int PresentCount()
@@ -305,29 +350,45 @@ int PresentCount()
     return Presents;
 }
 
-namespace {
-
-bool ScreenIsInMode(const SDL_DisplayMode& mode)
-{
-    SDL_DisplayMode current;
-    return SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(Open.window), &current) == 0 &&
-           current.w == mode.w && current.h == mode.h;
-}
-
-}  // namespace
-
 void DisplayFocusChanged(bool gained)
 {
-    // While a full screen is away SDL minimises it and gives the desktop its mode back; a
-    // minimised window takes its mode again as it is restored.
-    if (!gained || !Open.window || Open.display.depth == 0 ||
+    // While a full screen that switched the mode is away, SDL minimises it and gives the
+    // desktop its mode back; a minimised window takes its mode again as it is restored.
+    if (!gained || !Open.window || Open.display.depth == 0 || Open.display.desktopFullScreen ||
         (SDL_GetWindowFlags(Open.window) & SDL_WINDOW_MINIMIZED))
         return;
-    if (ScreenIsInMode(Open.screenMode))
+    if (ScreenIsInMode(Open.window, Open.screenMode))
         return;
     SDL_SetWindowDisplayMode(Open.window, &Open.screenMode);
-    if (!ScreenIsInMode(Open.screenMode))
+    if (!ScreenIsInMode(Open.window, Open.screenMode))
         RaiseError("The screen could not be switched back to " +
                    std::to_string(Open.display.width) + " x " +
                    std::to_string(Open.display.height) + " when the game regained the focus.");
+}
+
+void DisplaySizeChanged()
+{
+    if (!Open.window)
+        return;
+    const Display before = Open.display;
+    MeasureDrawable();
+    const Display& display = Open.display;
+    if (display.drawableWidth != before.drawableWidth || display.drawableHeight != before.drawableHeight)
+        ResizeRenderer(display.drawableWidth, display.drawableHeight, display.picture);
+    Open.display.picture.crisp = RendererDrawsCrisp();
+}
+
+void PointerInLayout(int& x, int& y)
+{
+    if (!Open.window)
+        return;
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(Open.window, &windowWidth, &windowHeight);
+    const Display& display = Open.display;
+    if (windowWidth <= 0 || windowHeight <= 0 || display.picture.scale <= 0)
+        return;
+    const float drawableX = static_cast<float>(x) * display.drawableWidth / windowWidth;
+    const float drawableY = static_cast<float>(y) * display.drawableHeight / windowHeight;
+    x = static_cast<int>(std::floor((drawableX - display.picture.left) / display.picture.scale));
+    y = static_cast<int>(std::floor((drawableY - display.picture.top) / display.picture.scale));
 }

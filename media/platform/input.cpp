@@ -56,7 +56,7 @@ void HandleKeyDown(const SDL_KeyboardEvent& key)
     // Alt+F4 asks to close, as the window system's own close does.
     if (key.keysym.sym == SDLK_F4 && (key.keysym.mod & KMOD_ALT))
         Input.CloseRequested();
-    Input.KeyDown(VirtualKeyCode(key.keysym.sym), key.repeat != 0);
+    Input.KeyDown(VirtualKeyCode(key.keysym.sym), key.repeat != 0, (key.keysym.mod & KMOD_ALT) != 0);
 }
 
 void HandleWindowEvent(const SDL_WindowEvent& window)
@@ -72,6 +72,9 @@ void HandleWindowEvent(const SDL_WindowEvent& window)
         break;
     case SDL_WINDOWEVENT_CLOSE:
         Input.CloseRequested();
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        DisplaySizeChanged();
         break;
     default:
         break;
@@ -120,9 +123,12 @@ void HandleEvent(const SDL_Event& event)
     case SDL_MOUSEBUTTONUP:
         Input.ButtonUp(GameButton(event.button.button));
         break;
-    case SDL_MOUSEMOTION:
-        Input.PointerMoved(event.motion.x, event.motion.y);
+    case SDL_MOUSEMOTION: {
+        int x = event.motion.x, y = event.motion.y;
+        PointerInLayout(x, y);
+        Input.PointerMoved(x, y);
         break;
+    }
     case SDL_MOUSEWHEEL:
         Input.WheelTurned(event.wheel.y);
         break;
@@ -167,6 +173,16 @@ void FollowWindowInput(unsigned windowId)
     Input.ResetKeyboard();
     Input.ResetMouseButtons();
     ApplyPointerVisibility();
+}
+
+void SwitchDisplayWithAltEnter(bool on)
+{
+    Input.SwitchDisplayWithAltEnter(on);
+}
+
+bool TakeDisplaySwitchRequest()
+{
+    return Input.TakeDisplaySwitchRequest();
 }
 
 int KeyPressCount(int keyCode)

@@ -8,6 +8,7 @@
 enum KeyCode {
     KeyBackspace = 8,
     KeyEnter = 13,
+    KeyAlt = 18,
     KeyEscape = 27,
     KeySpace = 32,
     KeyLeft = 37,

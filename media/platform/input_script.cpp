@@ -18,6 +18,7 @@ const NamedKey NamedKeys[] = {
     {"LEFT", KeyLeft},   {"UP", KeyUp},         {"RIGHT", KeyRight},
     {"DOWN", KeyDown},   {"ENTER", KeyEnter},   {"ESCAPE", KeyEscape},
     {"SPACE", KeySpace}, {"BACKSPACE", KeyBackspace}, {"F1", KeyF1},
+    {"ALT", KeyAlt},
 };
 
 bool ParseFrame(const std::string& text, int& frame)

@@ -1,7 +1,7 @@
 // Scripted input for end-to-end tests and demos: lines "FRAME EVENT KEY" whose events reach
 // the input state as if from the window, once PresentFrame has been called FRAME times.
 //   EVENT: down, up, press (down then up in the same frame) or close (no KEY)
-//   KEY:   Left, Up, Right, Down, Enter, Escape, Space, Backspace, F1, A to Z, 0 to 9
+//   KEY:   Left, Up, Right, Down, Enter, Escape, Space, Backspace, F1, Alt, A to Z, 0 to 9
 // Blank lines and lines starting with # are skipped.
 #pragma once
 
