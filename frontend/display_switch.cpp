@@ -98,3 +98,9 @@ void EnableDisplaySwitchKeys()
     if (ReadDisplayKeys().present)
         SetDisplaySwitchHandler(SwitchDisplayByKeys);
 }
+
+void ShowBackdropAroundThePicture()
+{
+    if (ReadDisplayKeys().present)
+        SetBackdropColor(0, 0, 0);
+}

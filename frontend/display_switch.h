@@ -18,3 +18,8 @@ void SwitchDisplayFromMenu();
 // From now on Alt+Enter switches the display, where the current settings file names a kind
 // of full screen; the level, the drawing colours and the font stay as they were.
 void EnableDisplaySwitchKeys();
+
+// The backdrop shows only around a picture that does not fill a full screen at the
+// desktop's mode. Where the settings name a kind of full screen it frames the game in
+// black, as it does after every switch of the display; without them it stays as it is.
+void ShowBackdropAroundThePicture();

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
             RaiseError(error);
     }
     for (const Screenshot& shot : options.screenshots)
-        RequestScreenshot(shot.frame, std::filesystem::absolute(shot.file).string());
+        RequestScreenshot(shot.frame, std::filesystem::absolute(shot.file).string(), shot.asShown);
     if (std::string error = EnterDataFolder(options.data); !error.empty())
         RaiseError(error);
     SetFrameLimit(options.frames);

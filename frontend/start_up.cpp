@@ -30,6 +30,7 @@ int Main()
     EnableDisplaySwitchKeys();
     LoadFlagImages();
     SetBackdropColor(255, 255, 255);
+    ShowBackdropAroundThePicture();
     LoadScreenImages();
     SelectFont(FontLarge);
 

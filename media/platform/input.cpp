@@ -5,6 +5,7 @@
 
 #include "media/core/file_stream.h"
 #include "media/platform/display.h"
+#include "media/platform/gamepads.h"
 #include "media/platform/input_script.h"
 #include "media/platform/input_state.h"
 #include "media/platform/sdl_key_codes.h"
@@ -105,6 +106,9 @@ Uint32 WindowOf(const SDL_Event& event)
 
 void HandleEvent(const SDL_Event& event)
 {
+    // Pads come and go whatever window is open, and belong to none.
+    if (HandleGamepadEvent(event, Input))
+        return;
     if (FollowedWindow == 0 || WindowOf(event) != FollowedWindow)
         return;
     switch (event.type) {
@@ -143,6 +147,31 @@ void HandleEvent(const SDL_Event& event)
     }
 }
 
+void PollEvents()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        return;
+    StartGamepads();
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        HandleEvent(event);
+}
+
+// The script's gamepad takes SDL's way: each change is polled at once, so that a press's
+// down arrives before its up, and the pad's arrival before its first control.
+void DeliverToScriptPad(const ScriptedEvent& event)
+{
+    if (event.kind == ScriptedEvent::PadUnplug) {
+        UnplugScriptPad();
+    } else if (!ScriptPadPlugged()) {
+        PlugScriptPad();
+        PollEvents();
+    }
+    if (event.kind == ScriptedEvent::PadDown || event.kind == ScriptedEvent::PadUp)
+        SetScriptPadControl(event.control, event.kind == ScriptedEvent::PadDown);
+    PollEvents();
+}
+
 // Every query starts here. Events are handled one at a time and a query made while they
 // are (a fatal error's exit handlers, say) does not start over.
 void HandleWaitingEvents()
@@ -150,12 +179,8 @@ void HandleWaitingEvents()
     if (HandlingEvents)
         return;
     HandlingEvents = true;
-    if (SDL_WasInit(SDL_INIT_VIDEO)) {
-        SDL_Event event;
-        while (SDL_PollEvent(&event))
-            HandleEvent(event);
-    }
-    Script.Deliver(PresentCount(), Input);
+    PollEvents();
+    Script.Deliver(PresentCount(), Input, DeliverToScriptPad);
     HandlingEvents = false;
 }
 
@@ -201,6 +226,7 @@ void ResetKeyboard()
 {
     HandleWaitingEvents();
     Input.ResetKeyboard();
+    Pads.ResetHits();
 }
 
 int ButtonPressCount(int button)
@@ -231,6 +257,24 @@ int CloseWasRequested()
 {
     HandleWaitingEvents();
     return Input.TakeCloseRequest() ? 1 : 0;
+}
+
+void SetPadKeys(const PadKeys& keys)
+{
+    HandleWaitingEvents();
+    Pads.SetKeys(keys, Input);
+}
+
+int PadPressCount(PadButton button)
+{
+    HandleWaitingEvents();
+    return Pads.TakeHits(button);
+}
+
+bool PadConnected()
+{
+    HandleWaitingEvents();
+    return GamepadConnected();
 }
 
 void HidePointer()
