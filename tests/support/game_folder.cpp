@@ -69,10 +69,10 @@ void GameFolder::DropPicture(const std::string& missing) const
 }
 
 GameResult RunTindlewick(const std::string& folder, const std::string& arguments,
-                         const std::vector<std::string>& environment)
+                         const std::vector<std::string>& environment, const std::string& program)
 {
     std::vector<std::string> argv = SplitArguments(arguments);
-    argv.insert(argv.begin(), TINDLEWICK_BUILD_DIR "/frontend/tindlewick");
+    argv.insert(argv.begin(), program.empty() ? TINDLEWICK_BUILD_DIR "/frontend/tindlewick" : program);
     ChildSetup setup;
     setup.folder = folder;
     setup.environment = environment;

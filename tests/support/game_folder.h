@@ -13,9 +13,10 @@ struct GameResult {
 };
 
 // Runs tindlewick in `folder` with the arguments and the settings added to its environment
-// ("NAME=value"); its output goes to out.txt and errors.txt there.
+// (as ChildSetup takes them); its output goes to out.txt and errors.txt there. `program`:
+// another tindlewick than the one built, such as an installed one.
 GameResult RunTindlewick(const std::string& folder, const std::string& arguments,
-                         const std::vector<std::string>& environment = {});
+                         const std::vector<std::string>& environment = {}, const std::string& program = "");
 
 class GameFolder {
 public:
