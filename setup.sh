@@ -44,13 +44,14 @@ if [ "$1" = play ]; then
 fi
 
 # The package is built from the committed tree, so that what a play from data/ wrote into
-# its settings and records stays out of it; the game alone, installed under /usr.
+# its settings and records stays out of it; the game alone, installed under /usr with the
+# program in /usr/games.
 if [ "$1" = deb ]; then
     rm -rf build-deb
     mkdir -p build-deb/source
     git archive HEAD | tar -x -C build-deb/source
     cmake -S build-deb/source -B build-deb/build -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX=/usr -DTINDLEWICK_TESTS=OFF -DTINDLEWICK_BENCH=OFF \
+        -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DTINDLEWICK_TESTS=OFF -DTINDLEWICK_BENCH=OFF \
         -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
     cmake --build build-deb/build -j "$jobs" --target tindlewick compressed_documents
     (cd build-deb/build && cpack -G DEB)
