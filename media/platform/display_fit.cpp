@@ -54,3 +54,13 @@ PictureArea FitWholeFactor(int drawableWidth, int drawableHeight, int width, int
     const float scale = largest >= 1 ? std::floor(largest) : largest;
     return Centred(scale, drawableWidth, drawableHeight, width, height);
 }
+
+DrawableBox DrawableBoxOf(const PictureArea& area, int drawableHeight, int left, int top, int right, int bottom)
+{
+    const auto lower = [&](int at) { return static_cast<int>(std::floor(at * area.scale)); };
+    const auto upper = [&](int at) { return static_cast<int>(std::ceil(at * area.scale)); };
+    const int x = area.left + lower(left);
+    const int topRow = area.top + lower(top);
+    const int bottomRow = area.top + upper(bottom);
+    return {x, drawableHeight - bottomRow, area.left + upper(right) - x, bottomRow - topRow};
+}

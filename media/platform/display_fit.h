@@ -35,3 +35,16 @@ struct PictureArea {
 // does not.
 PictureArea FillDrawable(int drawableWidth, int drawableHeight, int width, int height);
 PictureArea FitWholeFactor(int drawableWidth, int drawableHeight, int width, int height);
+
+// The drawable pixels that layout pixels from (left, top) up to (right, bottom) cover,
+// rounded outwards, as OpenGL boxes them: from the bottom of a drawable `drawableHeight`
+// pixels high.
+struct DrawableBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const DrawableBox&) const = default;
+};
+DrawableBox DrawableBoxOf(const PictureArea& area, int drawableHeight, int left, int top, int right, int bottom);

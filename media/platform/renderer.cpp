@@ -99,18 +99,11 @@ void ShowPictureArea()
     ShowLayoutAt(area.left, Renderer.drawableHeight - area.top - area.height, area.width, area.height, area.crisp);
 }
 
-// The drawable pixels a rectangle of layout pixels covers, as a scissor: from the bottom
-// of the drawable, rounded outwards.
+// The scissor of a rectangle of layout pixels.
 void AddScissor(const PixelRect& rect, std::vector<GLint>& boxes)
 {
-    const PictureArea& area = Renderer.area;
-    const auto across = [&](int at) { return area.left + static_cast<int>(std::floor(at * area.scale)); };
-    const auto down = [&](int at) { return area.top + static_cast<int>(std::floor(at * area.scale)); };
-    const auto acrossEnd = [&](int at) { return area.left + static_cast<int>(std::ceil(at * area.scale)); };
-    const auto downEnd = [&](int at) { return area.top + static_cast<int>(std::ceil(at * area.scale)); };
-    const int left = across(rect.left);
-    const int bottom = downEnd(rect.bottom);
-    boxes.insert(boxes.end(), {left, Renderer.drawableHeight - bottom, acrossEnd(rect.right) - left, bottom - down(rect.top)});
+    const DrawableBox box = DrawableBoxOf(Renderer.area, Renderer.drawableHeight, rect.left, rect.top, rect.right, rect.bottom);
+    boxes.insert(boxes.end(), {box.x, box.y, box.width, box.height});
 }
 
 void DrawQuads(unsigned texture, int blendMode, int firstQuad, int quadCount)

@@ -48,4 +48,16 @@ TEST(PicturePlace, AFullScreenAtTheDesktopsModeCentresAWholeFactor)
     EXPECT_EQ(FitWholeFactor(100, 100, 0, 600), PictureArea());
 }
 
+TEST(PicturePlace, ARectangleOfLayoutPixelsCoversWholeDrawablePixelsFromTheBottom)
+{
+    const PictureArea unscaled{1, 0, 0, 800, 600, false};
+    EXPECT_EQ(DrawableBoxOf(unscaled, 600, 10, 20, 30, 50), (DrawableBox{10, 550, 20, 30}));
+    const PictureArea framed{2, 480, 120, 1600, 1200, true};
+    EXPECT_EQ(DrawableBoxOf(framed, 1440, 0, 0, 800, 600), (DrawableBox{480, 120, 1600, 1200}));
+    EXPECT_EQ(DrawableBoxOf(framed, 1440, 10, 20, 11, 21), (DrawableBox{500, 1440 - 120 - 42, 2, 2}));
+    // A scale that is no whole factor rounds outwards.
+    const PictureArea shrunk{0.8f, 0, 0, 640, 480, false};
+    EXPECT_EQ(DrawableBoxOf(shrunk, 480, 1, 1, 2, 2), (DrawableBox{0, 478, 2, 2}));
+}
+
 }  // namespace

@@ -213,10 +213,12 @@ TEST_F(ScaledDisplay, ADesktopFullScreenCentresThePictureAtAWholeFactorInTheBack
     EXPECT_TRUE(ColorNear(PixelAt(shown, area.left, area.top), {0, 200, 0}));
     EXPECT_TRUE(ColorNear(PixelAt(shown, area.left + area.width - 1, area.top + area.height - 1), {0, 200, 0}));
     EXPECT_TRUE(ColorNear(PixelAt(shown, display->drawableWidth - 1, display->drawableHeight - 1), {90, 0, 40}));
-    if (area.left > 0)
+    if (area.left > 0) {
         EXPECT_TRUE(ColorNear(PixelAt(shown, area.left - 1, area.top), {90, 0, 40}));
-    if (area.top > 0)
+    }
+    if (area.top > 0) {
         EXPECT_TRUE(ColorNear(PixelAt(shown, area.left, area.top - 1), {90, 0, 40}));
+    }
     const FramePixels picture = CapturePicture();
     ASSERT_EQ(picture.width, layoutWidth);
     ASSERT_EQ(picture.height, layoutHeight);
@@ -237,8 +239,9 @@ TEST_F(ScaledDisplay, DamageTrackingRedrawsAScaledFrameAsIfWhole)
             frames[tracked].push_back(CaptureFrame());
             PresentFrame(0);
         }
-        if (tracked == 1)
+        if (tracked == 1) {
             EXPECT_GE(RendererCounters().partialFrames, 3);
+        }
     }
     for (std::size_t frame = 0; frame < frames[0].size(); ++frame)
         EXPECT_TRUE(SamePixels(frames[1][frame], frames[0][frame])) << "frame " << frame;
