@@ -154,7 +154,6 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
     if (std::string error = StartRenderer(width, height, display.drawableWidth, display.drawableHeight, display.picture);
         !error.empty())
         return Failed(error);
-    Open.display.picture.crisp = RendererDrawsCrisp();
     return true;
 }
 
@@ -375,7 +374,6 @@ void DisplaySizeChanged()
     const Display& display = Open.display;
     if (display.drawableWidth != before.drawableWidth || display.drawableHeight != before.drawableHeight)
         ResizeRenderer(display.drawableWidth, display.drawableHeight, display.picture);
-    Open.display.picture.crisp = RendererDrawsCrisp();
 }
 
 void PointerInLayout(int& x, int& y)

@@ -90,7 +90,7 @@ void SetScissoring(bool on)
 void ShowLayoutAt(int left, int bottom, int width, int height, bool crisp)
 {
     gl.Viewport(left, bottom, width, height);
-    SetCrispPictures(Renderer.shader, crisp);
+    MagnifyCrisply(crisp);
 }
 
 void ShowPictureArea()
@@ -214,10 +214,10 @@ std::string StartRenderer(int width, int height, int drawableWidth, int drawable
     Renderer.drawableWidth = drawableWidth;
     Renderer.drawableHeight = drawableHeight;
     Renderer.area = area;
-    if (std::string error = BuildShaderProgram(width, height, area.crisp, Renderer.shader); !error.empty())
+    if (std::string error = BuildShaderProgram(width, height, Renderer.shader); !error.empty())
         return error;
     StartVertexBuffers(Renderer.shader.areasPerBatch > 0);
-    StartTextures();
+    StartTextures(area.crisp);
     ShowPictureArea();
     Damage.emplace(width, height);
     Renderer.started = true;
@@ -309,10 +309,6 @@ const PictureArea& RendererPictureArea()
     return Renderer.area;
 }
 
-bool RendererDrawsCrisp()
-{
-    return Renderer.shader.crisp >= 0 && Renderer.area.crisp;
-}
 
 void ResizeRenderer(int drawableWidth, int drawableHeight, const PictureArea& area)
 {

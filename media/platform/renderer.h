@@ -57,9 +57,6 @@ FrameSize RendererFrameSize();
 FrameSize RendererLayoutSize();
 // Where the layout's picture lands on the back buffer; scale 1 while stopped.
 const PictureArea& RendererPictureArea();
-// Whether magnified pictures are drawn by their nearest texel: asked for a crisp area, and
-// the driver could.
-bool RendererDrawsCrisp();
 
 // From now on, for the whole run, until switched off: each frame's drawing is also kept at
 // the layout's own size where the picture is shown scaled, so that the layout's picture

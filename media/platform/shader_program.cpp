@@ -52,35 +52,6 @@ void main()
 }
 )";
 
-// Where each layout pixel covers a square of whole pixels, a magnified picture is sampled
-// at the centre of the texel under each pixel, as the nearest texel, while a picture drawn
-// smaller keeps its filtering and mipmaps. The layout's own picture, for screenshots, is
-// drawn with crisp off, exactly as the plain program draws it.
-const char* const CrispFragmentShader = R"(#version 130
-uniform sampler2D picture;
-uniform float alphaCutoff;
-uniform bool crisp;
-varying vec2 fragmentTexCoord;
-varying vec4 fragmentColor;
-void main()
-{
-    vec2 size = vec2(textureSize(picture, 0));
-    vec2 texels = fragmentTexCoord * size;
-    vec2 footprint = fwidth(texels);
-    vec4 color;
-    if (crisp && max(footprint.x, footprint.y) < 0.999) {
-        vec2 centre = (floor(texels) + 0.5) / size;
-        color = textureGrad(picture, centre, dFdx(fragmentTexCoord), dFdy(fragmentTexCoord));
-    } else {
-        color = texture2D(picture, fragmentTexCoord);
-    }
-    color *= fragmentColor;
-    if (color.a < alphaCutoff)
-        discard;
-    gl_FragColor = color;
-}
-)";
-
 std::string ShaderLog(GLuint shader)
 {
     char log[1024] = "";
@@ -127,13 +98,12 @@ int ScissorsPerQuadAvailable()
     return std::min(viewports, 256);
 }
 
-std::string LinkProgram(bool withAreas, bool crisp, GLuint& program)
+std::string LinkProgram(bool withAreas, GLuint& program)
 {
     std::string error;
     const char* header = withAreas ? AreaHeader : PlainHeader;
     const GLuint vertex = CompileShader(GL_VERTEX_SHADER, header, VertexShader, error);
-    const GLuint fragment =
-        CompileShader(GL_FRAGMENT_SHADER, "", crisp ? CrispFragmentShader : FragmentShader, error);
+    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, "", FragmentShader, error);
     program = gl.CreateProgram();
     gl.AttachShader(program, vertex);
     gl.AttachShader(program, fragment);
@@ -157,43 +127,23 @@ std::string LinkProgram(bool withAreas, bool crisp, GLuint& program)
     return "";
 }
 
-// The program with partial redraws where the driver can give each quad a scissor, without
-// them where it cannot.
-std::string LinkWithOrWithoutAreas(bool crisp, ShaderProgram& program)
+}  // namespace
+
+std::string BuildShaderProgram(int width, int height, ShaderProgram& program)
 {
     program.areasPerBatch = ScissorsPerQuadAvailable();
-    if (program.areasPerBatch > 0 && !LinkProgram(true, crisp, program.id).empty()) {
+    if (program.areasPerBatch > 0 && !LinkProgram(true, program.id).empty()) {
         gl.DeleteProgram(program.id);
         program.areasPerBatch = 0;
     }
-    if (program.areasPerBatch == 0)
-        return LinkProgram(false, crisp, program.id);
-    return "";
-}
-
-}  // namespace
-
-std::string BuildShaderProgram(int width, int height, bool crisp, ShaderProgram& program)
-{
-    // A driver without crisp magnification still shows every picture, filtered as its flags say.
-    if (!crisp || !LinkWithOrWithoutAreas(true, program).empty()) {
-        if (crisp)
-            gl.DeleteProgram(program.id);
-        if (std::string error = LinkWithOrWithoutAreas(false, program); !error.empty())
+    if (program.areasPerBatch == 0) {
+        if (std::string error = LinkProgram(false, program.id); !error.empty())
             return error;
     }
     gl.UseProgram(program.id);
-    program.screenSize = gl.GetUniformLocation(program.id, "screenSize");
-    gl.Uniform2f(program.screenSize, static_cast<float>(width), static_cast<float>(height));
+    gl.Uniform2f(gl.GetUniformLocation(program.id, "screenSize"), static_cast<float>(width),
+                 static_cast<float>(height));
     gl.Uniform1i(gl.GetUniformLocation(program.id, "picture"), 0);
     program.alphaCutoff = gl.GetUniformLocation(program.id, "alphaCutoff");
-    program.crisp = crisp ? gl.GetUniformLocation(program.id, "crisp") : -1;
-    SetCrispPictures(program, true);
     return "";
-}
-
-void SetCrispPictures(const ShaderProgram& program, bool on)
-{
-    if (program.crisp >= 0)
-        gl.Uniform1i(program.crisp, on ? 1 : 0);
 }

@@ -1,8 +1,6 @@
 // The shader program every quad is drawn with: the drawing colour tints the texture, the
 // masked blend mode's alpha test discards, and where the driver can, each quad of a partial
-// redraw picks the scissor of the rectangle it repairs, and where the picture is shown at a
-// whole factor above 1, pictures are magnified by their nearest texel. Only the renderer
-// includes this.
+// redraw picks the scissor of the rectangle it repairs. Only the renderer includes this.
 #pragma once
 
 #include <string>
@@ -16,18 +14,11 @@ struct ShaderProgram {
     GLuint id = 0;
     // The uniform of the alpha test: fragments below it are discarded.
     GLint alphaCutoff = -1;
-    // The uniforms of the layout's size, which quads are placed in, and of crisp
-    // magnification; -1 for the latter when the program has none.
-    GLint screenSize = -1;
-    GLint crisp = -1;
     // How many scissors a partial redraw may use at once; 0 when the driver cannot give
     // each quad a scissor of its own.
     int areasPerBatch = 0;
 };
 
-// Links the program for a layout of width x height pixels and makes it current, with crisp
-// magnification when `crisp` and the driver can; crisp is then switched on. Returns the
+// Links the program for a frame of width x height pixels and makes it current. Returns the
 // empty text, or a message saying what the driver lacks.
-std::string BuildShaderProgram(int width, int height, bool crisp, ShaderProgram& program);
-// Crisp magnification on or off, for a program that has it.
-void SetCrispPictures(const ShaderProgram& program, bool on);
+std::string BuildShaderProgram(int width, int height, ShaderProgram& program);
