@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -13,9 +12,11 @@
 #include "media/platform/gl_functions.h"
 #include "media/platform/library_pins.h"
 #include "media/platform/pacing.h"
+#include "media/platform/partial_present.h"
 #include "media/platform/renderer.h"
 #include "media/platform/screen_mode.h"
 #include "media/platform/window_events.h"
+#include "media/platform/window_placement.h"
 
 struct GraphicsDriver {
     const char* name;
@@ -33,6 +34,8 @@ struct OpenWindow {
     SDL_DisplayMode screenMode{};  // full screen: the mode the screen was switched to
     FramePacer pacer;
     int swapInterval = -1;  // as last given to SDL; -1 before the first flip
+    // The window system showed the window afresh: the next present sends all of it.
+    bool exposed = false;
 };
 
 OpenWindow Open;
@@ -63,45 +66,6 @@ bool StartVideo()
     return true;
 }
 
-// The desktop's area that windows may use, below and beside its panels.
-SDL_Rect UsableArea()
-{
-    SDL_Rect usable{0, 0, 0, 0};
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
-        SDL_GetDisplayBounds(0, &usable);
-    return usable;
-}
-
-// A window of the design's size stands with its client area 32 pixels from the desktop's
-// corner; a larger one is centred on the usable area, its title bar included.
-SDL_Window* MakeWindow(int width, int height, int scale, Uint32 flags)
-{
-    SDL_Rect desktop{0, 0, 0, 0};
-    SDL_GetDisplayBounds(0, &desktop);
-    int x = desktop.x + 32;
-    int y = desktop.y + 32;
-    const int windowWidth = width * scale;
-    const int windowHeight = height * scale;
-    if (Shape.windowScale != 1) {
-        const SDL_Rect usable = UsableArea();
-        x = usable.x + std::max(0, (usable.w - windowWidth) / 2);
-        y = usable.y + std::max(0, (usable.h - TitleBarAllowance - windowHeight) / 2) + TitleBarAllowance;
-    }
-    // SDL places a window by its client area, which is what the game lays out.
-    return SDL_CreateWindow(WindowTitle.c_str(), x, y, windowWidth, windowHeight, flags);
-}
-
-// A full screen at the desktop's own mode is made covering the screen from the start: where
-// no window manager answers the request for a full screen, the window is that large all
-// the same.
-SDL_Window* MakeDesktopFullScreen(Uint32 flags)
-{
-    SDL_Rect desktop{0, 0, 0, 0};
-    SDL_GetDisplayBounds(0, &desktop);
-    return SDL_CreateWindow(WindowTitle.c_str(), desktop.x, desktop.y, desktop.w, desktop.h,
-                            flags | SDL_WINDOW_FULLSCREEN_DESKTOP);
-}
-
 // The picture fills a window's drawable; a full screen at the desktop's mode shows it at a
 // whole factor, centred.
 PictureArea PlacePicture(int drawableWidth, int drawableHeight, int width, int height)
@@ -128,12 +92,14 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
     // minimised, on losing the focus; one at the desktop's mode need not go away.
     const bool switchesMode = depth != 0 && !Shape.desktopFullScreen;
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, switchesMode ? "1" : "0");
+    const SDL_Rect usable = UsableArea();
     const int scale = depth == 0 && Shape.windowScale != 1
-                          ? FittedWindowScale(Shape.windowScale, UsableArea().w, UsableArea().h, width, height)
+                          ? FittedWindowScale(Shape.windowScale, usable.w, usable.h, width, height)
                           : 1;
     const Uint32 windowFlags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | (Shape.highDpi ? SDL_WINDOW_ALLOW_HIGHDPI : 0);
     const bool coversDesktop = depth != 0 && Shape.desktopFullScreen;
-    Open.window = coversDesktop ? MakeDesktopFullScreen(windowFlags) : MakeWindow(width, height, scale, windowFlags);
+    Open.window = coversDesktop ? MakeDesktopFullScreen(WindowTitle, windowFlags)
+                                : MakeWindow(WindowTitle, width * scale, height * scale, Shape.windowScale != 1, windowFlags);
     if (!Open.window)
         return Failed(std::string(coversDesktop ? "The screen cannot be covered at its own mode: "
                                                 : "The window could not be made: ") +
@@ -159,6 +125,7 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
 
 void DestroyWindow()
 {
+    StopPartialPresents();
     StopRenderer();
     if (Open.context)
         SDL_GL_DeleteContext(Open.context);
@@ -210,6 +177,23 @@ void StartBuffers()
         ExecuteDrawList();
     }
     TrackDamage(!FullRedraw && kept && FlipCopiesBackBuffer());
+    if (DamageTracked())
+        StartPartialPresents(Open.window);
+    TakeFrameChanges();
+}
+
+// A present: the flip, or where the window can take parts, what changed since the last.
+void Present(bool waitForVerticalBlank)
+{
+    FrameChanges changes = TakeFrameChanges();
+    if (!PartialPresents()) {
+        Flip(waitForVerticalBlank);
+        return;
+    }
+    changes.whole = changes.whole || Open.exposed;
+    Open.exposed = false;
+    const Display& display = Open.display;
+    PresentChanges(changes, display.picture, display.drawableWidth, display.drawableHeight);
 }
 
 void StartFramePacing(int depth, int hertz)
@@ -311,6 +295,11 @@ void SetFullRedraw(bool on)
     FullRedraw = on;
 }
 
+bool PresentsSendOnlyChanges()
+{
+    return Open.window && PartialPresents();
+}
+
 void SetDisplayShape(const DisplayShape& shape)
 {
     Shape = shape;
@@ -331,12 +320,12 @@ void PresentFrame(int sync)
     if (!Open.window)
         return;
     if (sync != -1) {
-        Flip(sync == 1);
+        Present(sync == 1);
     } else if (!Open.pacer.on) {
-        Flip(Open.display.depth != 0);
+        Present(Open.display.depth != 0);
     } else {
         WaitForNextFrame(Open.pacer, ClockMs, SleepMs);
-        Flip(false);
+        Present(false);
     }
     MarkPresent();
     RecordLayoutPicture(ScreenshotsDue(Presents));
@@ -374,6 +363,11 @@ void DisplaySizeChanged()
     const Display& display = Open.display;
     if (display.drawableWidth != before.drawableWidth || display.drawableHeight != before.drawableHeight)
         ResizeRenderer(display.drawableWidth, display.drawableHeight, display.picture);
+}
+
+void DisplayExposed()
+{
+    Open.exposed = true;
 }
 
 void PointerInLayout(int& x, int& y)

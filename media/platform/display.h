@@ -79,6 +79,10 @@ void FillRect(float x, float y, float w, float h);
 void DrawSegment(float x1, float y1, float x2, float y2, int lastPixel);
 void PresentFrame(int sync);
 
+// Whether the open display's presents send the window only what each frame changed, as
+// they do under Mesa's software renderer for an X server.
+bool PresentsSendOnlyChanges();
+
 // Alt with Enter asks for the other display (window or full screen) instead of hitting
 // Enter while a handler is set; the handler runs after the present of the frame in which it
 // was asked. Null: Alt+Enter is a plain Enter, as without a handler.

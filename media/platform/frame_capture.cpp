@@ -11,6 +11,7 @@
 
 #include "media/decode/png_writer.h"
 #include "media/platform/gl_functions.h"
+#include "media/platform/partial_present.h"
 #include "media/platform/renderer.h"
 
 namespace {
@@ -90,6 +91,14 @@ FramePixels CaptureFrame()
         return FramePixels();
     ExecuteDrawList();
     return ReadPixels(0, 0, size.width, size.height, size.height);
+}
+
+FramePixels CaptureWindow()
+{
+    const FrameSize size = RendererFrameSize();
+    if (size.width == 0)
+        return FramePixels();
+    return ReadWindowPixels(size.width, size.height);
 }
 
 FramePixels CapturePicture()

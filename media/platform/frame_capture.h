@@ -13,6 +13,10 @@
 // For screenshots and tests; the game itself never reads pixels.
 FramePixels CaptureFrame();
 
+// What the X server shows of the window now, as the last presents left it; empty unless
+// presents send only what changed (PresentsSendOnlyChanges). For their tests.
+FramePixels CaptureWindow();
+
 // The picture the frame draws at the layout's own size, as an unscaled display shows it:
 // cut out of the back buffer where the picture is shown unscaled, else drawn apart, which
 // needs the frame's drawing kept since it began (RecordLayoutPicture). Empty while no

@@ -77,6 +77,9 @@ void HandleWindowEvent(const SDL_WindowEvent& window)
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         DisplaySizeChanged();
         break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        DisplayExposed();
+        break;
     default:
         break;
     }

@@ -47,6 +47,8 @@ DrawList Shown;
 // the whole run, whatever display is open.
 DrawList LayoutFrame;
 bool LayoutWanted = false;
+// What the back buffer took since the last present; lives with the display's context.
+FrameChanges Changes;
 std::optional<FrameDamage> Damage;
 RedrawPlan Plan;
 
@@ -137,6 +139,7 @@ void DrawWhole(const DrawList& list)
     DrawCommands(list);
     Renderer.counters.quads += list.QuadCount();
     ++Renderer.counters.wholeFrames;
+    Changes.whole = true;
 }
 
 // Draws every batch of the plan, each rectangle under its own scissor.
@@ -178,6 +181,7 @@ void DrawChanges()
     } else {
         Plan.Build(Frame, Damage->QuadBoundsOfAfter(), damage, Renderer.shader.areasPerBatch);
         DrawPlan(Plan);
+        Changes.rects.insert(Changes.rects.end(), damage.begin(), damage.end());
     }
 }
 
@@ -207,6 +211,7 @@ std::string StartRenderer(int width, int height, int drawableWidth, int drawable
     Frame.Clear();
     Shown.Clear();
     LayoutFrame.Clear();
+    Changes = FrameChanges{true, {}};
     if (std::string error = LoadGLFunctions(); !error.empty())
         return error;
     Renderer.width = width;
@@ -249,6 +254,7 @@ void MarkFlipProbe()
     gl.ClearColor(probe[0] / 255.0f, probe[1] / 255.0f, probe[2] / 255.0f, 1.0f);
     gl.Clear(GL_COLOR_BUFFER_BIT);
     Renderer.shownOnScreen = false;
+    Changes.whole = true;
 }
 
 bool FlipProbeKept()
@@ -321,6 +327,14 @@ void ResizeRenderer(int drawableWidth, int drawableHeight, const PictureArea& ar
     // The back buffer's picture no longer matches the last frame's list.
     Damage->Forget();
     Renderer.shownOnScreen = false;
+    Changes.whole = true;
+}
+
+FrameChanges TakeFrameChanges()
+{
+    FrameChanges taken = std::move(Changes);
+    Changes = FrameChanges();
+    return taken;
 }
 
 void RecordLayoutPicture(bool on)

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "media/platform/display_fit.h"
+#include "media/platform/frame_damage.h"
 // What the renderer draws with; its textures start and stop with it.
 #include "media/platform/texture.h"
 
@@ -85,6 +87,15 @@ bool FlipProbeKept();
 // latter. The display decides at each OpenDisplay.
 void TrackDamage(bool on);
 bool DamageTracked();
+
+// What the frames executed since the last call changed on the back buffer, in layout
+// pixels: all of it, some rectangles, or nothing. Presents that send the window only what
+// changed read it once for each present.
+struct FrameChanges {
+    bool whole = false;
+    std::vector<PixelRect> rects;
+};
+FrameChanges TakeFrameChanges();
 
 // What the renderer asked of OpenGL since the display opened. The batching tests and the
 // benchmark read them.

@@ -15,5 +15,7 @@ bool TakeDisplaySwitchRequest();
 // its size.
 void DisplayFocusChanged(bool gained);
 void DisplaySizeChanged();
+// The window system showed the window afresh, as after another window covered it.
+void DisplayExposed();
 // A point of the window, in the desktop's units, as a point of the layout.
 void PointerInLayout(int& x, int& y);
