@@ -104,6 +104,9 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
         return Failed(std::string(coversDesktop ? "The screen cannot be covered at its own mode: "
                                                 : "The window could not be made: ") +
                       SDL_GetError());
+    // The window loaded the OpenGL drivers: kept loaded from here, a first display that
+    // fails, as a refused full screen does, leaves the leak checker nothing of theirs.
+    KeepLoadedLibraries();
     Open.display = Display{width, height, depth, hertz, flags, coversDesktop, scale, 0, 0, {}};
     if (switchesMode) {
         if (std::string error = SwitchScreenMode(Open.window, width, height, depth, hertz, Open.screenMode);
@@ -114,7 +117,6 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
     Open.context = SDL_GL_CreateContext(Open.window);
     if (!Open.context)
         return Failed(std::string("The OpenGL context could not be made: ") + SDL_GetError());
-    KeepLoadedLibraries();
     MeasureDrawable();
     const Display& display = Open.display;
     if (std::string error = StartRenderer(width, height, display.drawableWidth, display.drawableHeight, display.picture);
