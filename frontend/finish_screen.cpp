@@ -1,5 +1,6 @@
 #include "frontend/finish_screen.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/particles.h"
@@ -12,6 +13,8 @@
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
 #include "frontend/name_entry.h"
+#include "frontend/pad_keys.h"
+#include "frontend/pad_name_entry.h"
 #include "frontend/screen_text.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
@@ -41,10 +44,30 @@ Outcome ReadOutcome(int newRecord)
     return {message("fin.1"), ""};
 }
 
+// While a pad is plugged in: the character that up and down stand on, marked after the
+// name, and how to type with the pad, at the bottom. Without a pad the screen is as it was.
+void DrawPadTyping(const PadNameEntry& pad, const std::string& name, int nameX)
+{
+    if (!PadConnected())
+        return;
+    if (static_cast<int>(name.size()) < MaxNameLength) {
+        const std::string offered(1, pad.Offered());
+        const float x = static_cast<float>(nameX + TextWidthOf(name));
+        SetDrawColor(255, 220, 80);
+        TMenu::DrawShadowText(offered, static_cast<int>(x), 150);
+        FillRect(x, static_cast<float>(150 + TextHeightOf(offered)), static_cast<float>(std::max(TextWidthOf(offered), 10)), 3);
+    }
+    SetDrawColor(255, 255, 255);
+    SelectFont(FontSmall);
+    DrawCentredShadowText(Texts().padNameHint, 540);
+    SelectFont(FontLarge);
+}
+
 // The screen stays until Enter, or else Escape, is hit; a name typed shows a frame later.
 // Returns false when the window asked to close.
 bool ShowOutcome(const Outcome& outcome, int newRecord, std::string& name)
 {
+    PadNameEntry pad;
     while (KeyPressCount(KeyEnter) == 0 && KeyPressCount(KeyEscape) == 0) {
         if (WindowAskedToClose())
             return false;
@@ -53,13 +76,27 @@ bool ShowOutcome(const Outcome& outcome, int newRecord, std::string& name)
         SetDrawColor(255, 255, 255);
         TMenu::DrawShadowText(outcome.line1, 50, 50);
         if (newRecord != 0) {
+            const int nameX = 150 + TextWidthOf(outcome.line2 + " ");
             TMenu::DrawShadowText(outcome.line2, 150, 150);
-            TMenu::DrawShadowText(name, 150 + TextWidthOf(outcome.line2 + " "), 150);
+            TMenu::DrawShadowText(name, nameX, 150);
+            DrawPadTyping(pad, name, nameX);
             name = NameEntry(name, MaxNameLength);
+            name = pad.Type(name, MaxNameLength);
         }
         PresentFrame(-1);
     }
     return true;
+}
+
+// A name is typed with the pad's own buttons; the screen's other buttons are as in play.
+bool ShowOutcomeWithPad(const Outcome& outcome, int newRecord, std::string& name)
+{
+    if (newRecord == 0)
+        return ShowOutcome(outcome, newRecord, name);
+    SetPadKeys(NamePadKeys());
+    const bool shown = ShowOutcome(outcome, newRecord, name);
+    SetPadKeys(PlayPadKeys());
+    return shown;
 }
 
 }  // namespace
@@ -80,7 +117,7 @@ void RunFinishSequence()
     // Checked while the player still stands before the goal, where the replay must end.
     const std::string frames = newRecord != 0 ? CheckedStepFrames() : "";
     const Outcome outcome = ReadOutcome(newRecord);
-    const bool closing = !ShowOutcome(outcome, newRecord, name);
+    const bool closing = !ShowOutcomeWithPad(outcome, newRecord, name);
 
     // Written even when the window is closing: the level was finished.
     UnlockLevelAfter(CurrentLevel);

@@ -4,6 +4,7 @@
 #include "frontend/close_request.h"
 #include "frontend/game_assets.h"
 #include "frontend/language.h"
+#include "frontend/pad_keys.h"
 #include "frontend/screen_text.h"
 #include "media/core/program.h"
 #include "media/platform/display.h"
@@ -50,6 +51,7 @@ int MoveChoice(int selection)
 
 int RunLanguageScreen()
 {
+    SetPadKeys(LanguagePadKeys());
     int selection = 0;
     while (KeyPressCount(KeyEnter) == 0) {
         SetDrawColor(20, 152, 200);
@@ -61,6 +63,7 @@ int RunLanguageScreen()
         PresentFrame(-1);
         ClearFrame();
     }
+    SetPadKeys(PlayPadKeys());
     return selection;
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/log.h"
 #include "framework/settings.h"
+#include "frontend/display_switch.h"
 #include "frontend/game_assets.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
@@ -86,11 +87,11 @@ void ShowMusicSwitch()
     }
 }
 
+// What the display really shows, which may not be what the settings asked for.
 void ShowDisplaySwitch()
 {
-    const bool windowed = ReadSettingInt("color_depth") == 0;
     MenuEntryText[SwitchMenu][DisplayEntry] +=
-        std::string(" ") + (windowed ? Texts().windowed : Texts().fullScreen);
+        std::string(" ") + (ShowsFullScreen() ? Texts().fullScreen : Texts().windowed);
 }
 
 }  // namespace

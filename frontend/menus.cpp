@@ -3,7 +3,7 @@
 #include <string>
 
 #include "framework/settings.h"
-#include "framework/system.h"
+#include "frontend/display_switch.h"
 #include "frontend/game_assets.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
@@ -177,35 +177,6 @@ void SwitchMusic()
     }
 }
 
-// Whether the screen can show the game full screen: a display is opened that way to see.
-bool FullScreenWorks()
-{
-    const bool works = OpenDisplay(GraphicsWidth, GraphicsHeight, 32, RefreshRate, 0) != nullptr;
-    CloseDisplay();
-    return works;
-}
-
-// The display is closed and opened again from the settings in the other mode. A screen that
-// cannot go full screen keeps the window and the setting: written, it would end this run and
-// every later start with a display that cannot be opened.
-void SwitchDisplay()
-{
-    std::string& caption = MenuEntryText[SwitchMenu][DisplayEntry];
-    CloseDisplay();
-    SetSettingsFile(SettingsIniFile);
-    if (ReadSettingInt("color_depth") == 0) {
-        if (FullScreenWorks()) {
-            WriteSetting("color_depth", "32");
-            caption = ReplaceAll(caption, Texts().windowed, Texts().fullScreen);
-        }
-    } else {
-        WriteSetting("color_depth", "0");
-        caption = ReplaceAll(caption, Texts().fullScreen, Texts().windowed);
-    }
-    LoadGameAssets(1);
-    SelectFont(FontLarge);
-}
-
 void TakeAction(const std::string& action)
 {
     if (action == "START") {
@@ -215,7 +186,7 @@ void TakeAction(const std::string& action)
     } else if (action == "CHANGE_MUS") {
         SwitchMusic();
     } else if (action == "CHANGE_DISP") {
-        SwitchDisplay();
+        SwitchDisplayFromMenu();
     } else {
         CurrentMenu = TextToInt(action);
         MenuChoice = 0;

@@ -1,6 +1,7 @@
 #include "frontend/start_up.h"
 
 #include "framework/log.h"
+#include "frontend/display_switch.h"
 #include "frontend/finish_screen.h"
 #include "frontend/game_assets.h"
 #include "frontend/language_screen.h"
@@ -26,8 +27,10 @@ int Main()
     HidePointer();
     LoadSounds();
     LoadGameAssets(0);
+    EnableDisplaySwitchKeys();
     LoadFlagImages();
     SetBackdropColor(255, 255, 255);
+    ShowBackdropAroundThePicture();
     LoadScreenImages();
     SelectFont(FontLarge);
 

@@ -242,6 +242,13 @@ TEST(SettingsFile, OpensWindowedWithMusicAndOnlyTheFirstLevel)
               std::count(settings.bytes.begin(), settings.bytes.end(), '\r'));
 }
 
+TEST(SettingsFile, ShowsTheLargestWindowThatFitsAndAFullScreenAtTheDesktopsMode)
+{
+    KeyValueFile settings("Settings.ini");
+    EXPECT_EQ(settings.Str("Window_scale"), "0");
+    EXPECT_EQ(settings.Str("Fullscreen"), "desktop");
+}
+
 TEST(HiscoreFile, EveryLevelIsFreeWithAnEmptyScore)
 {
     KeyValueFile hiscores("Hiscores.dat");

@@ -68,12 +68,14 @@ void GameFolder::DropPicture(const std::string& missing) const
     fs::remove(graphics / missing);
 }
 
-GameResult RunTindlewick(const std::string& folder, const std::string& arguments)
+GameResult RunTindlewick(const std::string& folder, const std::string& arguments,
+                         const std::vector<std::string>& environment, const std::string& program)
 {
     std::vector<std::string> argv = SplitArguments(arguments);
-    argv.insert(argv.begin(), TINDLEWICK_BUILD_DIR "/frontend/tindlewick");
+    argv.insert(argv.begin(), program.empty() ? TINDLEWICK_BUILD_DIR "/frontend/tindlewick" : program);
     ChildSetup setup;
     setup.folder = folder;
+    setup.environment = environment;
     setup.output = folder + "/out.txt";
     setup.errors = folder + "/errors.txt";
     ChildProcess game(argv, setup);
@@ -83,8 +85,9 @@ GameResult RunTindlewick(const std::string& folder, const std::string& arguments
     return run;
 }
 
-GameResult GameFolder::Run(const std::string& script, const std::string& arguments) const
+GameResult GameFolder::Run(const std::string& script, const std::string& arguments,
+                           const std::vector<std::string>& environment) const
 {
     WriteFileBytes(run_.File("script.txt"), script);
-    return RunTindlewick(run_.Path(), "--data '" + Path() + "' --script script.txt " + arguments);
+    return RunTindlewick(run_.Path(), "--data '" + Path() + "' --script script.txt " + arguments, environment);
 }
