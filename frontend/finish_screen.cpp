@@ -12,7 +12,9 @@
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
 #include "frontend/name_entry.h"
+#include "frontend/run_summary.h"
 #include "frontend/screen_text.h"
+#include "frontend/screen_words.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "game/player.h"
@@ -24,6 +26,9 @@
 namespace {
 
 constexpr int MaxNameLength = 10;
+constexpr int NameY = 150;
+// Half a second shown, half a second not.
+constexpr int CursorBlinkFrames = 30;
 
 struct Outcome {
     std::string line1;
@@ -41,20 +46,30 @@ Outcome ReadOutcome(int newRecord)
     return {message("fin.1"), ""};
 }
 
+// The name as typed so far, and the cursor after it in every other half second.
+void DrawName(const Outcome& outcome, const std::string& name, int frame)
+{
+    TMenu::DrawShadowText(outcome.line2, 150, NameY);
+    const int nameX = 150 + TextWidthOf(outcome.line2 + " ");
+    TMenu::DrawShadowText(name, nameX, NameY);
+    if (!Words.cursor.empty() && (frame / CursorBlinkFrames) % 2 == 0)
+        TMenu::DrawShadowText(Words.cursor, nameX + TextWidthOf(name), NameY);
+}
+
 // The screen stays until Enter, or else Escape, is hit; a name typed shows a frame later.
 // Returns false when the window asked to close.
-bool ShowOutcome(const Outcome& outcome, int newRecord, std::string& name)
+bool ShowOutcome(const Outcome& outcome, const RunSummary& run, int newRecord, std::string& name)
 {
-    while (KeyPressCount(KeyEnter) == 0 && KeyPressCount(KeyEscape) == 0) {
+    for (int frame = 0; KeyPressCount(KeyEnter) == 0 && KeyPressCount(KeyEscape) == 0; ++frame) {
         if (WindowAskedToClose())
             return false;
         SetDrawColor(20, 152, 200);
         DrawBackgroundStrips(0);
         SetDrawColor(255, 255, 255);
         TMenu::DrawShadowText(outcome.line1, 50, 50);
+        DrawRunSummary(run);
         if (newRecord != 0) {
-            TMenu::DrawShadowText(outcome.line2, 150, 150);
-            TMenu::DrawShadowText(name, 150 + TextWidthOf(outcome.line2 + " "), 150);
+            DrawName(outcome, name, frame);
             name = NameEntry(name, MaxNameLength);
         }
         PresentFrame(-1);
@@ -75,12 +90,16 @@ void RunFinishSequence()
     // The level menu comes back with the next level highlighted.
     MenuChoice += 1;
 
+    // Letters hit while walking are no part of the name; an Enter or Escape hit that was
+    // never read still closes the screen at once.
+    ForgetTypingHits();
     std::string name;
+    const RunSummary run = SummariseRun();
     const int newRecord = DecideRecord();
     // Checked while the player still stands before the goal, where the replay must end.
     const std::string frames = newRecord != 0 ? CheckedStepFrames() : "";
     const Outcome outcome = ReadOutcome(newRecord);
-    const bool closing = !ShowOutcome(outcome, newRecord, name);
+    const bool closing = !ShowOutcome(outcome, run, newRecord, name);
 
     // Written even when the window is closing: the level was finished.
     UnlockLevelAfter(CurrentLevel);

@@ -48,9 +48,8 @@ int MoveChoice(int selection)
 
 }  // namespace
 
-int RunLanguageScreen()
+int RunLanguageScreen(int selection)
 {
-    int selection = 0;
     while (KeyPressCount(KeyEnter) == 0) {
         SetDrawColor(20, 152, 200);
         DrawBackgroundStrips(0);
@@ -64,8 +63,13 @@ int RunLanguageScreen()
     return selection;
 }
 
+const char* LanguageOfSelection(int selection)
+{
+    return selection == 1 ? "Finnish" : "English";
+}
+
 void ChooseLanguage(int selection)
 {
-    Language = selection == 1 ? "Finnish" : "English";
+    Language = LanguageOfSelection(selection);
     SetSettingsFile(LanguageFile());
 }
