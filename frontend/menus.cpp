@@ -233,19 +233,6 @@ void SwitchDisplay()
     SelectFont(FontLarge);
 }
 
-void TakeAction(const std::string& action);
-
-// Escape leaves a menu the way its last entry does, when that entry shows another menu, and
-// otherwise for the main menu. The main menu has nowhere to go back to.
-void GoBack()
-{
-    if (CurrentMenu == 0)
-        return;
-    StartSound(SndEnter);
-    const std::string last = ActionOfEntry(EntryCount() - 1);
-    TakeAction(NamesAMenu(last) ? last : "0");
-}
-
 void TakeAction(const std::string& action)
 {
     if (action == "START") {
@@ -261,6 +248,17 @@ void TakeAction(const std::string& action)
         MenuChoice = 0;
         HelpScrollX = ScreenWidth;
     }
+}
+
+// Escape leaves a menu the way its last entry does, when that entry shows another menu, and
+// otherwise for the main menu. The main menu has nowhere to go back to.
+void GoBack()
+{
+    if (CurrentMenu == 0)
+        return;
+    StartSound(SndEnter);
+    const std::string last = ActionOfEntry(EntryCount() - 1);
+    TakeAction(NamesAMenu(last) ? last : "0");
 }
 
 }  // namespace
