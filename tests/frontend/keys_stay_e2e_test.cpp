@@ -1,7 +1,8 @@
 // Keys stay on the screen they were hit on, in the real game: arrows hit while walking do
 // not move the level page's highlight after the finish, an F1 hit in play starts no replay
-// back on the level page, an Escape hit with the Enter that starts a level does not pause
-// it, and letters hit in play are no part of the name typed on the finish screen.
+// back on the level page, an Enter hit with the F1 that starts a replay does not start the
+// level in its place, an Escape hit with the Enter that starts a level does not pause it,
+// and letters hit in play are no part of the name typed on the finish screen.
 #include <gtest/gtest.h>
 
 #include "tests/support/game_folder.h"
@@ -80,6 +81,19 @@ TEST_F(KeysStay, AnF1HitInPlayStartsNoReplayBackOnTheLevelPage)
                                     "--frames 100 --screenshot 95:page.png");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_TRUE(ShowsTheMenu(Shot("page.png"))) << "a replay started by itself";
+}
+
+TEST_F(KeysStay, AnEnterHitWithTheF1ThatStartsAReplayDoesNotTurnItIntoPlay)
+{
+    game.WriteLevel(0, CoinAside);
+    game.Write("Hiscores.dat", CrLf({"0.player = mira", "0.score = dd", "1.player = none", "1.score = ",
+                                     "2.player = none", "2.score = ", "3.player = none", "3.score = ",
+                                     "4.player = none", "4.score = "}));
+    // On the page of LEVEL 1, whose entry would start the level itself.
+    const GameResult run = game.Run("3 press Enter\n6 press Enter\n9 press F1\n9 press Enter\n",
+                                    "--frames 25 --screenshot 20:replay.png");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_GT(BrightestIn(Shot("replay.png"), 320, 310, 160, 30), 230) << "the replay's caption";
 }
 
 TEST_F(KeysStay, AnEscapeHitWithTheEnterThatStartsALevelDoesNotPauseIt)
