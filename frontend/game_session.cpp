@@ -6,8 +6,10 @@
 #include "framework/particles.h"
 #include "frontend/game_assets.h"
 #include "frontend/language.h"
+#include "frontend/level_banner.h"
 #include "frontend/menus.h"
 #include "frontend/screen_text.h"
+#include "frontend/screen_words.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
 #include "game/level_format.h"
@@ -27,8 +29,12 @@ int PauseChoice = 0;
 namespace {
 
 constexpr int PauseEntries = 3;
+constexpr int PauseTitleY = 120;
+constexpr int PausedLevelNameY = 85;
 constexpr int BarTop = 570;
 constexpr int BarTextY = 575;
+constexpr int ReplayCaptionY = 310;
+constexpr int ReplayEndedY = 345;
 
 // The steps of the attempt being played; forgotten when it is restarted or left.
 UndoHistory PlayedSteps;
@@ -60,6 +66,7 @@ void RestartLevel()
     TGameObject::ClearAll();
     Map::Load(LevelFilePath(CurrentLevel));
     Paused = 0;
+    ShowLevelBanner();
 }
 
 // R restarts in play and in a replay, as the pause menu's entry does, paused or not. Each hit
@@ -97,7 +104,8 @@ void DrawPauseMenu()
     SetDrawColor(255, 255, 255);
     const LanguageTexts& texts = Texts();
     ChoosePauseEntry();
-    DrawCentredShadowText(texts.pauseTitle, 120);
+    DrawPausedLevelName(PausedLevelNameY);
+    DrawCentredShadowText(texts.pauseTitle, PauseTitleY);
     for (int i = 0; i < PauseEntries; ++i) {
         if (i == PauseChoice)
             SetDrawColor(25, 100, 175);
@@ -118,7 +126,29 @@ void TakePauseEntry()
     }
 }
 
+// The record's last step has been taken: the replay has nothing more to show.
+bool ReplayHasEnded()
+{
+    return static_cast<std::size_t>(MoveCount) >= Player->ReplayMoves.size() && Player->Moving == 0;
+}
+
+void DrawReplayCaption()
+{
+    DrawCentredShadowText(Texts().replayCaption, ReplayCaptionY);
+    if (ReplayHasEnded() && !Words.replayEnded.empty())
+        DrawCentredShadowText(Words.replayEnded, ReplayEndedY);
+}
+
 }  // namespace
+
+void TGame::EnterLevel(int level)
+{
+    Map::Load(LevelFilePath(level));
+    CurrentLevel = level;
+    // A key hit in the menu must not act on the level.
+    ResetKeyboard();
+    ShowLevelBanner();
+}
 
 void TGame::ForgetSteps()
 {
@@ -158,9 +188,11 @@ void TGame::Frame()
     DrawEmittersAtCamera();
     DrawStatusBar();
     if (GameState == StateReplay)
-        DrawCentredShadowText(Texts().replayCaption, 310);
-    if (Paused == 0)
+        DrawReplayCaption();
+    if (Paused == 0) {
+        DrawLevelBanner();
         return;
+    }
     DrawPauseMenu();
     if (KeyPressCount(KeyEnter) != 0)
         TakePauseEntry();

@@ -9,6 +9,9 @@ extern int Paused;
 extern int PauseChoice;  // 0 resume, 1 restart, 2 leave
 
 namespace TGame {
+// Loads the level of that number for play or a replay, the game state already set, and
+// makes it the current level. Key hits made before are dropped, and the level's name shows.
+void EnterLevel(int level);
 // Does nothing unless the game state is play or replay.
 void Frame();
 // Forgets the steps that could be undone or redone: the level is being left.

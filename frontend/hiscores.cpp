@@ -2,6 +2,7 @@
 
 #include "framework/log.h"
 #include "framework/settings.h"
+#include "frontend/game_session.h"
 #include "frontend/menus.h"
 #include "game/game_state.h"
 #include "game/level_format.h"
@@ -115,6 +116,5 @@ void StartReplay(int level)
     Player->ReplayMoves = RecordedSteps(level);
     Player->ReplayFrames = RecordedFrames(level, Player->ReplayMoves.size());
     GameState = StateReplay;
-    Map::Load(LevelFilePath(level));
-    CurrentLevel = level;
+    TGame::EnterLevel(level);
 }

@@ -49,10 +49,9 @@ int MoveChoice(int selection)
 
 }  // namespace
 
-int RunLanguageScreen()
+int RunLanguageScreen(int selection)
 {
     SetPadKeys(LanguagePadKeys());
-    int selection = 0;
     while (KeyPressCount(KeyEnter) == 0) {
         SetDrawColor(20, 152, 200);
         DrawBackgroundStrips(0);
@@ -67,8 +66,13 @@ int RunLanguageScreen()
     return selection;
 }
 
+const char* LanguageOfSelection(int selection)
+{
+    return selection == 1 ? "Finnish" : "English";
+}
+
 void ChooseLanguage(int selection)
 {
-    Language = selection == 1 ? "Finnish" : "English";
+    Language = LanguageOfSelection(selection);
     SetSettingsFile(LanguageFile());
 }

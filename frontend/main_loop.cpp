@@ -31,6 +31,8 @@ void LeaveLevel()
     PauseChoice = 0;
     if (MusicOn != 0)
         ContinueChannel(MusicChannel);
+    // A key hit in the level, or on its finish screen, must not act on the menu.
+    ResetKeyboard();
     GameState = StateMenu;
 }
 

@@ -36,12 +36,6 @@ int ReadCount(const std::string& key, int most, const std::string& what)
     return count;
 }
 
-bool NamesAMenu(const std::string& action)
-{
-    return action != "START" && action != "END" && action != "CHANGE_MUS" &&
-           action != "CHANGE_DISP";
-}
-
 // Any other action names the menu it shows; an empty one stands for menu 0.
 void CheckAction(const std::string& key, const std::string& action)
 {
@@ -95,6 +89,11 @@ void ShowDisplaySwitch()
 }
 
 }  // namespace
+
+bool NamesAMenu(const std::string& action)
+{
+    return action != "START" && action != "END" && action != "CHANGE_MUS" && action != "CHANGE_DISP";
+}
 
 void TMenu::LoadMenus()
 {

@@ -1,8 +1,11 @@
 #include "tests/support/game_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 
+#include "frontend/screen_words.h"
 #include "game/level_format.h"
+#include "media/core/text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/level_builder.h"
 
@@ -66,6 +69,26 @@ void GameFolder::DropPicture(const std::string& missing) const
     fs::remove(graphics);
     fs::copy(fs::path(TINDLEWICK_DATA_DIR) / "Graphics", graphics);
     fs::remove(graphics / missing);
+}
+
+void GameFolder::DropScreenWords() const
+{
+    std::vector<std::string> keys = ScreenWordKeys();
+    for (int level = 0; level < LevelSlots; ++level)
+        keys.push_back(TitleKey(level));
+    for (const char* file : {"English.dat", "Finnish.dat"}) {
+        std::string kept;
+        const std::string bytes = Read(file);
+        for (std::size_t start = 0; start < bytes.size();) {
+            const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
+            const std::string line = bytes.substr(start, end - start);
+            const std::string key = LowerText(line.substr(0, line.find(" = ")));
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+                kept += line;
+            start = end;
+        }
+        Write(file, kept);
+    }
 }
 
 GameResult RunTindlewick(const std::string& folder, const std::string& arguments,

@@ -32,6 +32,10 @@ public:
                     const std::vector<std::string>& legend = {}) const;
     // A copy of the shipped pictures in place of the linked folder, without `missing`.
     void DropPicture(const std::string& missing) const;
+    // The language files without the keys of the texts the screens show besides the menus
+    // and the finish messages (frontend/screen_words.h), for the screens as those alone
+    // draw them.
+    void DropScreenWords() const;
 
     // Runs the game on this folder with the script's lines ("FRAME EVENT KEY") and the
     // further arguments; screenshots named in `arguments` land in the run folder.
