@@ -1,5 +1,6 @@
 #include "framework/log.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "framework/file_replace.h"
@@ -109,4 +110,11 @@ void LogError(const std::string& message)
 void LogFatal(const std::string& message)
 {
     TWisp_Log::Fatal(message);
+}
+
+void WarnPlayer(const std::string& message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+    std::fflush(stderr);
+    LogWarning(message);
 }

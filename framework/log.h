@@ -27,3 +27,7 @@ void LogNote(const std::string& message);
 void LogWarning(const std::string& message);
 void LogError(const std::string& message);
 [[noreturn]] void LogFatal(const std::string& message);
+
+// A warning the player must see although the game never opens the log: on the standard
+// error stream, and in the log as a warning.
+void WarnPlayer(const std::string& message);

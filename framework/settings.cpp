@@ -13,14 +13,23 @@ std::string SettingsFileName = SettingsIniFile;
 
 namespace {
 
+// For the whole run: the folder of the player's own files, and their names.
+std::string KeptFolder;
+std::vector<std::string> KeptNames;
+
+std::string CurrentPath()
+{
+    return SettingsFilePath(SettingsFileName);
+}
+
 // The value of the first line that sets `key`, lowered with the whole line. Comment lines
 // never match, and every occurrence of "key = " is cut out of the line, not only the first.
 std::optional<std::string> FindSetting(const std::string& key)
 {
     const std::string pattern = LowerText(key + " = ");
-    FileStream in = OpenForReading(SettingsFileName);
+    FileStream in = OpenForReading(CurrentPath());
     if (!in)
-        LogFatal("Failed to open settings file from: " + SettingsFileName);
+        LogFatal("Failed to open settings file from: " + CurrentPath());
     while (!StreamAtEnd(in)) {
         const std::string line = LowerText(StreamReadLine(in));
         if (!line.starts_with('#') && line.starts_with(pattern))
@@ -34,9 +43,9 @@ std::optional<std::string> FindSetting(const std::string& key)
 std::optional<std::vector<std::string>> ReadAllLines()
 {
     std::vector<std::string> lines;
-    FileStream in = OpenForReading(SettingsFileName);
+    FileStream in = OpenForReading(CurrentPath());
     if (!in) {
-        if (FileExists(SettingsFileName))
+        if (FileExists(CurrentPath()))
             return std::nullopt;
         return lines;
     }
@@ -49,7 +58,7 @@ std::optional<std::vector<std::string>> ReadAllLines()
 // stays as it was and the player is told.
 void ReportWriteFailure()
 {
-    const std::string message = "Failed to write settings file to: " + SettingsFileName;
+    const std::string message = "Failed to write settings file to: " + CurrentPath();
     std::fprintf(stderr, "%s\n", message.c_str());
     std::fflush(stderr);
     LogError(message);
@@ -77,6 +86,21 @@ void SetLine(std::vector<std::string>& lines, const std::string& key, const std:
 
 }  // namespace
 
+void KeepSettingsFilesIn(const std::string& folder, const std::vector<std::string>& names)
+{
+    KeptFolder = folder;
+    KeptNames = names;
+}
+
+std::string SettingsFilePath(const std::string& name)
+{
+    for (const std::string& kept : KeptNames) {
+        if (!KeptFolder.empty() && kept == name)
+            return KeptFolder + "/" + name;
+    }
+    return name;
+}
+
 void TWisp_Config::SetFile(const std::string& name)
 {
     SettingsFileName = name;
@@ -92,6 +116,11 @@ std::string TWisp_Config::ReadSettingStr(const std::string& key)
         return "";
     }
     return *value;
+}
+
+std::optional<std::string> TWisp_Config::ReadOptionalSetting(const std::string& key)
+{
+    return FindSetting(key);
 }
 
 int TWisp_Config::ReadSettingInt(const std::string& key)
@@ -119,7 +148,7 @@ void TWisp_Config::WriteSettings(const std::vector<std::pair<std::string, std::s
     }
     for (const auto& [key, value] : settings)
         SetLine(*lines, key, value);
-    if (!ReplaceFileLines(SettingsFileName, *lines))
+    if (!ReplaceFileLines(CurrentPath(), *lines))
         ReportWriteFailure();
 }
 
@@ -136,6 +165,11 @@ int ReadSettingInt(const std::string& key)
 std::string ReadSettingStr(const std::string& key)
 {
     return TWisp_Config::ReadSettingStr(key);
+}
+
+std::optional<std::string> ReadOptionalSetting(const std::string& key)
+{
+    return TWisp_Config::ReadOptionalSetting(key);
 }
 
 void WriteSetting(const std::string& key, const std::string& value)

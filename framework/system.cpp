@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "framework/display_fallbacks.h"
+#include "framework/display_keys.h"
 #include "framework/log.h"
 #include "framework/settings.h"
 #include "media/core/random.h"
@@ -41,6 +43,23 @@ const GraphicsDriver* ChooseDriver(const std::string& name)
     return OpenGLDriver();
 }
 
+// The display the settings ask for, or the first that can be had in its place. Returns
+// whether one opened; `refusal` says why the one asked for could not.
+bool OpenAskedOrFallback(const DisplayShape& asked, std::string& refusal)
+{
+    for (const DisplayAttempt& attempt : DisplayAttempts(asked, ColorDepth)) {
+        SetDisplayShape(attempt.shape);
+        if (OpenDisplay(GraphicsWidth, GraphicsHeight, attempt.depth, RefreshRate, 0)) {
+            if (!refusal.empty())
+                WarnPlayer(FallbackMessage(refusal, attempt));
+            return true;
+        }
+        if (refusal.empty())
+            refusal = DisplayError();
+    }
+    return false;
+}
+
 Image CheckLoaded(const Image& image, const std::string& path)
 {
     if (!image)
@@ -62,11 +81,16 @@ void TWisp_System::LoadDevice(const std::string& settingsFile)
     GraphicsDriverName = ReadSettingStr("Driver");
     LogNote("Graphics driver = " + GraphicsDriverName);
 
+    const DisplayKeys keys = ReadDisplayKeys();
+    for (const std::string& problem : keys.problems)
+        WarnPlayer(problem);
+
     SelectGraphicsDriver(ChooseDriver(GraphicsDriverName), DoubleBuffered);
     // Nothing can be drawn without a display, so going on would only fail later and
     // further from the cause.
-    if (!OpenDisplay(GraphicsWidth, GraphicsHeight, ColorDepth, RefreshRate, 0))
-        LogFatal("Failed to open display from: " + settingsFile + ": " + DisplayError());
+    std::string refusal;
+    if (!OpenAskedOrFallback(ShapeOf(keys), refusal))
+        LogFatal("Failed to open display from: " + settingsFile + ": " + refusal);
     SeedRandom(static_cast<int>(ClockMs()));
     // A new display starts with the drawing defaults: magenta must be made transparent and
     // alpha blending switched on again for everything loaded and drawn from now on.

@@ -6,13 +6,16 @@
 #include "framework/particles.h"
 #include "frontend/game_assets.h"
 #include "frontend/language.h"
+#include "frontend/level_banner.h"
 #include "frontend/menus.h"
 #include "frontend/screen_text.h"
+#include "frontend/screen_words.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
 #include "game/level_format.h"
 #include "game/level_loader.h"
 #include "game/player.h"
+#include "game/undo_history.h"
 #include "game/world_assets.h"
 #include "game/world_frame.h"
 #include "media/core/text.h"
@@ -26,8 +29,15 @@ int PauseChoice = 0;
 namespace {
 
 constexpr int PauseEntries = 3;
+constexpr int PauseTitleY = 120;
+constexpr int PausedLevelNameY = 85;
 constexpr int BarTop = 570;
 constexpr int BarTextY = 575;
+constexpr int ReplayCaptionY = 310;
+constexpr int ReplayEndedY = 345;
+
+// The steps of the attempt being played; forgotten when it is restarted or left.
+UndoHistory PlayedSteps;
 
 void DrawStatusBar()
 {
@@ -50,11 +60,31 @@ void DrawStatusBar()
 // record over; a replay starts again from its first letter.
 void RestartLevel()
 {
+    PlayedSteps.Clear();
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();
     Map::Load(LevelFilePath(CurrentLevel));
     Paused = 0;
+    ShowLevelBanner();
+}
+
+// R restarts in play and in a replay, as the pause menu's entry does, paused or not. Each hit
+// of Z or Backspace undoes a step and each hit of Y redoes one, in play while not paused;
+// their hits are read in every frame of the play screen all the same, so that none made
+// while paused or in a replay is left over to act later.
+void TakeStepKeys()
+{
+    if (KeyPressCount(KeyR) != 0)
+        RestartLevel();
+    const int undos = KeyPressCount(KeyZ) + KeyPressCount(KeyBackspace);
+    const int redos = KeyPressCount(KeyY);
+    if (GameState != StatePlay || Paused != 0)
+        return;
+    for (int hit = 0; hit < undos; ++hit)
+        PlayedSteps.Undo();
+    for (int hit = 0; hit < redos; ++hit)
+        PlayedSteps.Redo();
 }
 
 void ChoosePauseEntry()
@@ -74,7 +104,8 @@ void DrawPauseMenu()
     SetDrawColor(255, 255, 255);
     const LanguageTexts& texts = Texts();
     ChoosePauseEntry();
-    DrawCentredShadowText(texts.pauseTitle, 120);
+    DrawPausedLevelName(PausedLevelNameY);
+    DrawCentredShadowText(texts.pauseTitle, PauseTitleY);
     for (int i = 0; i < PauseEntries; ++i) {
         if (i == PauseChoice)
             SetDrawColor(25, 100, 175);
@@ -95,7 +126,34 @@ void TakePauseEntry()
     }
 }
 
+// The record's last step has been taken: the replay has nothing more to show.
+bool ReplayHasEnded()
+{
+    return static_cast<std::size_t>(MoveCount) >= Player->ReplayMoves.size() && Player->Moving == 0;
+}
+
+void DrawReplayCaption()
+{
+    DrawCentredShadowText(Texts().replayCaption, ReplayCaptionY);
+    if (ReplayHasEnded() && !Words.replayEnded.empty())
+        DrawCentredShadowText(Words.replayEnded, ReplayEndedY);
+}
+
 }  // namespace
+
+void TGame::EnterLevel(int level)
+{
+    Map::Load(LevelFilePath(level));
+    CurrentLevel = level;
+    // A key hit in the menu must not act on the level.
+    ResetKeyboard();
+    ShowLevelBanner();
+}
+
+void TGame::ForgetSteps()
+{
+    PlayedSteps.Clear();
+}
 
 void TGame::Frame()
 {
@@ -110,10 +168,15 @@ void TGame::Frame()
         Paused = Paused == 0 ? 1 : 0;
         PauseChoice = 0;
     }
+    TakeStepKeys();
     // Opens the goal once every key is taken, then moves everything: the player last, whose
-    // step onto the open goal runs the whole finish sequence before this returns.
-    if (Paused == 0)
+    // step onto the open goal runs the whole finish sequence before this returns. A step
+    // decided in play is kept for undo.
+    if (Paused == 0) {
+        PlayedSteps.BeforeFrame();
         UpdateWorld();
+        PlayedSteps.AfterFrame();
+    }
     // The finish sequence has shown its own screen and left the level: the rest of this frame
     // would draw the level over it, with the player already reset.
     if (GameState != StatePlay && GameState != StateReplay) {
@@ -125,9 +188,11 @@ void TGame::Frame()
     DrawEmittersAtCamera();
     DrawStatusBar();
     if (GameState == StateReplay)
-        DrawCentredShadowText(Texts().replayCaption, 310);
-    if (Paused == 0)
+        DrawReplayCaption();
+    if (Paused == 0) {
+        DrawLevelBanner();
         return;
+    }
     DrawPauseMenu();
     if (KeyPressCount(KeyEnter) != 0)
         TakePauseEntry();

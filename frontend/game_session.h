@@ -1,5 +1,6 @@
 // The play screen: one frame of a level being played or replayed, with the status bar, the
-// replay caption and the pause menu (resume, restart, leave).
+// replay caption and the pause menu (resume, restart, leave), and the keys that undo a step
+// (Z or Backspace), redo it (Y) and restart the level (R).
 #pragma once
 
 // Both are cleared when a level is left. While paused nothing moves; the level is still
@@ -8,6 +9,11 @@ extern int Paused;
 extern int PauseChoice;  // 0 resume, 1 restart, 2 leave
 
 namespace TGame {
+// Loads the level of that number for play or a replay, the game state already set, and
+// makes it the current level. Key hits made before are dropped, and the level's name shows.
+void EnterLevel(int level);
 // Does nothing unless the game state is play or replay.
 void Frame();
+// Forgets the steps that could be undone or redone: the level is being left.
+void ForgetSteps();
 }  // namespace TGame

@@ -23,6 +23,8 @@ struct LanguageTexts {
     const char* musicOff;
     const char* windowed;
     const char* fullScreen;
+    // Below the name being typed on the finish screen, while a gamepad is plugged in.
+    const char* padNameHint;
 };
 
 // The texts of the current language; English until Finnish is chosen.

@@ -4,6 +4,7 @@
 #include "frontend/close_request.h"
 #include "frontend/game_assets.h"
 #include "frontend/language.h"
+#include "frontend/pad_keys.h"
 #include "frontend/screen_text.h"
 #include "media/core/program.h"
 #include "media/platform/display.h"
@@ -48,9 +49,9 @@ int MoveChoice(int selection)
 
 }  // namespace
 
-int RunLanguageScreen()
+int RunLanguageScreen(int selection)
 {
-    int selection = 0;
+    SetPadKeys(LanguagePadKeys());
     while (KeyPressCount(KeyEnter) == 0) {
         SetDrawColor(20, 152, 200);
         DrawBackgroundStrips(0);
@@ -61,11 +62,17 @@ int RunLanguageScreen()
         PresentFrame(-1);
         ClearFrame();
     }
+    SetPadKeys(PlayPadKeys());
     return selection;
+}
+
+const char* LanguageOfSelection(int selection)
+{
+    return selection == 1 ? "Finnish" : "English";
 }
 
 void ChooseLanguage(int selection)
 {
-    Language = selection == 1 ? "Finnish" : "English";
+    Language = LanguageOfSelection(selection);
     SetSettingsFile(LanguageFile());
 }

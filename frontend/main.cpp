@@ -1,5 +1,6 @@
 // tindlewick: the game. The command line serves end-to-end tests, demos and bug reports:
-// scripted input, screenshots, a frame limit and the data folder. Two environment switches
+// scripted input, screenshots, a frame limit and the data folder; an installed game finds
+// its data beside its own file and keeps the player's saves apart. Two environment switches
 // serve the benchmarks and the redraw tests.
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +11,10 @@
 
 #include "frontend/close_request.h"
 #include "frontend/data_folder.h"
+#include "frontend/installed_game.h"
 #include "frontend/options.h"
 #include "frontend/start_up.h"
+#include "frontend/user_saves.h"
 #include "media/core/program.h"
 #include "media/platform/display.h"
 #include "media/platform/frame_capture.h"
@@ -28,6 +31,19 @@ void ApplyEnvironment()
         StartPresentMarks(std::atoi(descriptor));
     const char* fullRedraw = std::getenv("TINDLEWICK_FULL_REDRAW");
     SetFullRedraw(fullRedraw && *fullRedraw && std::strcmp(fullRedraw, "0") != 0);
+}
+
+// An installed program reads its own data and keeps the player's saves apart, unless a
+// data folder is asked for; a program in its build folder plays in a data folder, as the
+// game always has.
+std::string EnterGameFolder(const std::string& asked)
+{
+    std::error_code error;
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    const std::string installed = asked.empty() && !error ? InstalledDataFolder(program) : "";
+    if (!installed.empty())
+        return EnterInstalledGame(installed, SavesFolder());
+    return EnterDataFolder(asked);
 }
 
 }  // namespace
@@ -51,8 +67,8 @@ int main(int argc, char** argv)
             RaiseError(error);
     }
     for (const Screenshot& shot : options.screenshots)
-        RequestScreenshot(shot.frame, std::filesystem::absolute(shot.file).string());
-    if (std::string error = EnterDataFolder(options.data); !error.empty())
+        RequestScreenshot(shot.frame, std::filesystem::absolute(shot.file).string(), shot.asShown);
+    if (std::string error = EnterGameFolder(options.data); !error.empty())
         RaiseError(error);
     SetFrameLimit(options.frames);
     ApplyEnvironment();

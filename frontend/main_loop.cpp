@@ -23,6 +23,7 @@ constexpr int FarewellMs = 800;
 void LeaveLevel()
 {
     DrawMenuBackground();
+    TGame::ForgetSteps();
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();
@@ -30,6 +31,8 @@ void LeaveLevel()
     PauseChoice = 0;
     if (MusicOn != 0)
         ContinueChannel(MusicChannel);
+    // A key hit in the level, or on its finish screen, must not act on the menu.
+    ResetKeyboard();
     GameState = StateMenu;
 }
 

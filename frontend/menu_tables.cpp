@@ -2,6 +2,7 @@
 
 #include "framework/log.h"
 #include "framework/settings.h"
+#include "frontend/display_switch.h"
 #include "frontend/game_assets.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
@@ -33,12 +34,6 @@ int ReadCount(const std::string& key, int most, const std::string& what)
                  ", but the game has room for " + IntToText(most) + " " + what + " at most.");
     }
     return count;
-}
-
-bool NamesAMenu(const std::string& action)
-{
-    return action != "START" && action != "END" && action != "CHANGE_MUS" &&
-           action != "CHANGE_DISP";
 }
 
 // Any other action names the menu it shows; an empty one stands for menu 0.
@@ -86,14 +81,19 @@ void ShowMusicSwitch()
     }
 }
 
+// What the display really shows, which may not be what the settings asked for.
 void ShowDisplaySwitch()
 {
-    const bool windowed = ReadSettingInt("color_depth") == 0;
     MenuEntryText[SwitchMenu][DisplayEntry] +=
-        std::string(" ") + (windowed ? Texts().windowed : Texts().fullScreen);
+        std::string(" ") + (ShowsFullScreen() ? Texts().fullScreen : Texts().windowed);
 }
 
 }  // namespace
+
+bool NamesAMenu(const std::string& action)
+{
+    return action != "START" && action != "END" && action != "CHANGE_MUS" && action != "CHANGE_DISP";
+}
 
 void TMenu::LoadMenus()
 {

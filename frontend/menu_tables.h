@@ -25,6 +25,10 @@ extern std::string HiscoreCaption;
 // Non-zero while the music plays; from "Music" in "Settings.ini", changed by the switch.
 extern int MusicOn;
 
+// Whether an action shows a menu: every action but the four named ones names the number of
+// the menu it shows, the empty one menu 0.
+bool NamesAMenu(const std::string& action);
+
 namespace TMenu {
 // With the language file current: reads the menus, then the level flags and the music
 // switch from "Settings.ini" and the best results from "Hiscores.dat", starts the music if

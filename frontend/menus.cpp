@@ -3,16 +3,18 @@
 #include <string>
 
 #include "framework/settings.h"
-#include "framework/system.h"
+#include "frontend/display_switch.h"
 #include "frontend/game_assets.h"
+#include "frontend/game_session.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
+#include "frontend/level_titles.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menu_tables.h"
+#include "frontend/par_table.h"
 #include "frontend/screen_text.h"
+#include "frontend/screen_words.h"
 #include "game/game_state.h"
-#include "game/level_format.h"
-#include "game/level_loader.h"
 #include "media/core/text.h"
 #include "media/platform/display.h"
 #include "media/platform/font.h"
@@ -34,6 +36,13 @@ constexpr int BandTop = 143;
 constexpr int BandPitch = 35;
 constexpr int FirstLevelPage = 3;
 constexpr int LevelsPerPage = 5;
+// The best result's two lines, and the highlighted level's title and par on either side of
+// them, in the room the level pages leave free left and right of the centre.
+constexpr int HiscoreCaptionY = 430;
+constexpr int HiscoreY = 470;
+constexpr int LevelFactsY = 450;
+constexpr int TitleMiddleX = 115;
+constexpr int ParMiddleX = ScreenWidth - TitleMiddleX;
 
 int EntryCount()
 {
@@ -106,9 +115,27 @@ void ShowBestResult()
     if (KeyPressCount(KeyF1) != 0)
         StartReplay(level);
     const std::string& moves = LevelHiscore[level][1];
-    DrawCentredShadowText(HiscoreCaption, 430);
+    DrawCentredShadowText(HiscoreCaption, HiscoreCaptionY);
     DrawCentredShadowText(
-        LevelHiscore[level][0] + " - " + IntToText(static_cast<int>(moves.size())), 470);
+        LevelHiscore[level][0] + " - " + IntToText(static_cast<int>(moves.size())), HiscoreY);
+}
+
+void DrawShadowTextCentredOn(const std::string& text, int middleX, int y)
+{
+    TMenu::DrawShadowText(text, middleX - TextWidthOf(text) / 2, y);
+}
+
+// The highlighted level's title, when the language file names levels, and its par where it
+// is known and the language file has a word for it.
+void ShowLevelFacts()
+{
+    const int level = LevelOfEntry(MenuChoice);
+    if (level < 0)
+        return;
+    if (!Words.level.empty() && !LevelTitles[level].empty())
+        DrawShadowTextCentredOn(LevelTitles[level], TitleMiddleX, LevelFactsY);
+    if (!Words.par.empty() && LevelPar[level] != UnknownPar)
+        DrawShadowTextCentredOn(Words.par + " " + IntToText(LevelPar[level]), ParMiddleX, LevelFactsY);
 }
 
 void DrawEntries()
@@ -123,6 +150,7 @@ void DrawEntries()
     }
     SetDrawColor(255, 255, 255);
     ShowBestResult();
+    ShowLevelFacts();
 }
 
 void DrawFrameLines()
@@ -156,8 +184,7 @@ void StartLevel()
     if (ReadSettingInt(IntToText(level)) != 1)
         return;
     GameState = StatePlay;
-    Map::Load(LevelFilePath(level));
-    CurrentLevel = level;
+    TGame::EnterLevel(level);
     HaltChannel(MusicChannel);
 }
 
@@ -177,35 +204,6 @@ void SwitchMusic()
     }
 }
 
-// Whether the screen can show the game full screen: a display is opened that way to see.
-bool FullScreenWorks()
-{
-    const bool works = OpenDisplay(GraphicsWidth, GraphicsHeight, 32, RefreshRate, 0) != nullptr;
-    CloseDisplay();
-    return works;
-}
-
-// The display is closed and opened again from the settings in the other mode. A screen that
-// cannot go full screen keeps the window and the setting: written, it would end this run and
-// every later start with a display that cannot be opened.
-void SwitchDisplay()
-{
-    std::string& caption = MenuEntryText[SwitchMenu][DisplayEntry];
-    CloseDisplay();
-    SetSettingsFile(SettingsIniFile);
-    if (ReadSettingInt("color_depth") == 0) {
-        if (FullScreenWorks()) {
-            WriteSetting("color_depth", "32");
-            caption = ReplaceAll(caption, Texts().windowed, Texts().fullScreen);
-        }
-    } else {
-        WriteSetting("color_depth", "0");
-        caption = ReplaceAll(caption, Texts().fullScreen, Texts().windowed);
-    }
-    LoadGameAssets(1);
-    SelectFont(FontLarge);
-}
-
 void TakeAction(const std::string& action)
 {
     if (action == "START") {
@@ -215,12 +213,23 @@ void TakeAction(const std::string& action)
     } else if (action == "CHANGE_MUS") {
         SwitchMusic();
     } else if (action == "CHANGE_DISP") {
-        SwitchDisplay();
+        SwitchDisplayFromMenu();
     } else {
         CurrentMenu = TextToInt(action);
         MenuChoice = 0;
         HelpScrollX = ScreenWidth;
     }
+}
+
+// Escape leaves a menu the way its last entry does, when that entry shows another menu, and
+// otherwise for the main menu. The main menu has nowhere to go back to.
+void GoBack()
+{
+    if (CurrentMenu == 0)
+        return;
+    StartSound(SndEnter);
+    const std::string last = ActionOfEntry(EntryCount() - 1);
+    TakeAction(NamesAMenu(last) ? last : "0");
 }
 
 }  // namespace
@@ -234,8 +243,13 @@ void TMenu::Run()
     DrawEntries();
     DrawFrameLines();
     MoveHighlight();
-    if (KeyPressCount(KeyEnter) != 0) {
+    // Enter wins over an Escape hit in the same frame, which is dropped with it.
+    const int enter = KeyPressCount(KeyEnter);
+    const int escape = KeyPressCount(KeyEscape);
+    if (enter != 0) {
         StartSound(SndEnter);
         TakeAction(ActionOfEntry(MenuChoice));
+    } else if (escape != 0) {
+        GoBack();
     }
 }

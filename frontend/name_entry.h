@@ -8,3 +8,7 @@
 // order added (while it is shorter than maxLength), then its last character removed if
 // Backspace was hit. Either discards every other key hit of the frame.
 std::string NameEntry(const std::string& text, int maxLength);
+
+// Drops the hits of the keys that type a name (letters, digits and the blank), made before
+// its entry began.
+void ForgetTypingHits();

@@ -3,12 +3,14 @@
 #include <charconv>
 
 const char* const UsageText =
-    "usage: tindlewick [--data DIR] [--script FILE] [--screenshot FRAME:FILE]... [--frames N]\n"
-    "  --data DIR               the game's folder (Settings.ini, Graphics, Levels, ...)\n"
-    "  --script FILE            deliver the input events of FILE (lines \"FRAME EVENT KEY\")\n"
-    "  --screenshot FRAME:FILE  write the picture presented at FRAME to FILE as PNG\n"
-    "  --frames N               end normally after N presented frames\n"
-    "  --help                   show this text\n";
+    "usage: tindlewick [--data DIR] [--script FILE] [--screenshot FRAME:FILE]...\n"
+    "                  [--shown-screenshot FRAME:FILE]... [--frames N]\n"
+    "  --data DIR                     the game's folder (Settings.ini, Graphics, Levels, ...)\n"
+    "  --script FILE                  deliver the input events of FILE (lines \"FRAME EVENT KEY\")\n"
+    "  --screenshot FRAME:FILE        write the 800 x 600 picture presented at FRAME to FILE as PNG\n"
+    "  --shown-screenshot FRAME:FILE  the same picture as the window shows it, scaled\n"
+    "  --frames N                     end normally after N presented frames\n"
+    "  --help                         show this text\n";
 
 namespace {
 
@@ -29,7 +31,8 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& options)
             options.help = true;
             continue;
         }
-        if (arg != "--data" && arg != "--script" && arg != "--screenshot" && arg != "--frames")
+        if (arg != "--data" && arg != "--script" && arg != "--screenshot" && arg != "--shown-screenshot" &&
+            arg != "--frames")
             return "unknown option: " + arg;
         if (i + 1 >= args.size())
             return "missing value after " + arg;
@@ -46,8 +49,9 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& options)
             Screenshot shot;
             if (colon == std::string::npos || !ParseCount(value.substr(0, colon), shot.frame) ||
                 colon + 1 == value.size())
-                return "--screenshot needs FRAME:FILE, not: " + value;
+                return arg + " needs FRAME:FILE, not: " + value;
             shot.file = value.substr(colon + 1);
+            shot.asShown = arg == "--shown-screenshot";
             options.screenshots.push_back(shot);
         }
     }

@@ -8,11 +8,13 @@
 struct Screenshot {
     int frame = 0;
     std::string file;
+    bool asShown = false;  // at the window's own size, not the layout's
 };
 
 struct Options {
     std::string script;                 // --script FILE
-    std::vector<Screenshot> screenshots;  // --screenshot FRAME:FILE, repeatable
+    // --screenshot FRAME:FILE and --shown-screenshot FRAME:FILE, repeatable
+    std::vector<Screenshot> screenshots;
     int frames = 0;                     // --frames N; 0 = no limit
     std::string data;                   // --data DIR
     bool help = false;                  // --help

@@ -1,11 +1,16 @@
 #include "frontend/start_up.h"
 
 #include "framework/log.h"
+#include "frontend/display_switch.h"
 #include "frontend/finish_screen.h"
 #include "frontend/game_assets.h"
 #include "frontend/language_screen.h"
+#include "frontend/level_titles.h"
 #include "frontend/main_loop.h"
 #include "frontend/menu_tables.h"
+#include "frontend/par_table.h"
+#include "frontend/remembered_language.h"
+#include "frontend/screen_words.h"
 #include "game/game_state.h"
 #include "game/items.h"
 #include "media/platform/display.h"
@@ -26,17 +31,23 @@ int Main()
     HidePointer();
     LoadSounds();
     LoadGameAssets(0);
+    EnableDisplaySwitchKeys();
     LoadFlagImages();
     SetBackdropColor(255, 255, 255);
+    ShowBackdropAroundThePicture();
     LoadScreenImages();
     SelectFont(FontLarge);
 
-    const int selection = RunLanguageScreen();
+    const int selection = RunLanguageScreen(RememberedLanguage());
     StartSound(SndEnter);
+    RememberLanguage(selection);
     ChooseLanguage(selection);
     // The Enter that chose the language must not act on the menu.
     ResetKeyboard();
     TMenu::LoadMenus();
+    ReadScreenWords();
+    ReadLevelTitles();
+    ReadParTable();
 
     GameState = StateMenu;
     SetDrawColor(255, 255, 255);

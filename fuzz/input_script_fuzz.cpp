@@ -1,6 +1,7 @@
-// Input scripts (--script): read, then delivered frame by frame into an input state. A
-// script that is refused names itself and holds no events; one that is accepted delivers
-// every event by the frame after its last.
+// Input scripts (--script): read, then delivered frame by frame into an input state and, for
+// the gamepad's events, to a taker. A script that is refused names itself and holds no
+// events; one that is accepted delivers every event by the frame after its last, and every
+// gamepad control it names reads back by its name.
 #include <climits>
 
 #include "fuzz/fuzz_support.h"
@@ -18,8 +19,15 @@ FUZZ_TARGET(input_script)
         return;
     }
     InputState input;
+    const auto pad = [](const ScriptedEvent& event) {
+        if (event.kind == ScriptedEvent::PadDown || event.kind == ScriptedEvent::PadUp)
+            FuzzCheck(PadControlNamed(PadControlName(event.control)) == event.control, "a pad control reads back");
+        else
+            FuzzCheck(event.kind == ScriptedEvent::PadPlug || event.kind == ScriptedEvent::PadUnplug,
+                      "only the pad's events go to the pad");
+    };
     for (int frame = 0; frame < 64 && !script.Finished(); ++frame)
-        script.Deliver(frame, input);
-    script.Deliver(INT_MAX, input);
+        script.Deliver(frame, input, pad);
+    script.Deliver(INT_MAX, input, pad);
     FuzzCheck(script.Finished(), "every event is delivered once its frame has come");
 }

@@ -25,6 +25,11 @@ const char* KindTag(ObjectKind kind)
     return "";
 }
 
+bool TGameObject::operator==(const TGameObject& other) const
+{
+    return X == other.X && Y == other.Y && Kind == other.Kind && Moving == other.Moving && Facing == other.Facing;
+}
+
 void TGameObject::Spawn()
 {
     LevelObjects.Append(shared_from_this());

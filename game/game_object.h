@@ -44,6 +44,10 @@ public:
 
     virtual ~TGameObject() = default;
 
+    // Field by field, to tell whether an object has changed. Every kind compares the fields
+    // it adds the same way, with a defaulted operator==, so that a new field is compared too.
+    bool operator==(const TGameObject& other) const;
+
     // Appends the object to LevelObjects, then runs OnSpawn.
     void Spawn();
     // Takes the first entry that is this object out of LevelObjects (if any), then runs OnRemove.

@@ -24,7 +24,8 @@ HeadlessWorld::HeadlessWorld(void (*soundListener)(const Sound& sound))
       finishSequence_(FinishSequence),
       madeEmitters_(!CoinSparkles),
       gameState_(GameState),
-      replayMoves_(Player->ReplayMoves)
+      replayMoves_(Player->ReplayMoves),
+      replayFrames_(Player->ReplayFrames)
 {
     assert(!Current && "one headless world at a time: the hooks are global");
     Current = this;
@@ -33,7 +34,7 @@ HeadlessWorld::HeadlessWorld(void (*soundListener)(const Sound& sound))
     UsePicturelessEmitters();
     // Instead of the outcome screen: note what it would see, then leave the level as it does.
     FinishSequence = [this] {
-        finish_ = FinishMoment{frame_, MoveCount, ReplayString, KeysTaken, CoinsTaken};
+        finish_ = FinishMoment{frame_, MoveCount, ReplayString, KeysTaken, CoinsTaken, StepFrames};
         GameState = StateLeaveLevel;
         Player->Reset();
     };
@@ -49,6 +50,7 @@ HeadlessWorld::~HeadlessWorld()
     FinishSequence = finishSequence_;
     GameState = gameState_;
     Player->ReplayMoves = replayMoves_;
+    Player->ReplayFrames = replayFrames_;
     Current = nullptr;
 }
 
@@ -56,22 +58,35 @@ void HeadlessWorld::Load(const std::string& path)
 {
     frame_ = 0;
     finish_.reset();
+    path_ = path;
+    history_.Clear();
     Player->Reset();
     Map::Load(path);
 }
 
 void HeadlessWorld::LeaveLevel()
 {
+    history_.Clear();
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();
+}
+
+void HeadlessWorld::Restart()
+{
+    LeaveLevel();
+    Map::Load(path_);
 }
 
 void HeadlessWorld::PlayFrame(HeldArrows held)
 {
     held_ = held;
     ++frame_;
+    if (keepHistory_)
+        history_.BeforeFrame();
     UpdateWorld();
+    if (keepHistory_)
+        history_.AfterFrame();
 }
 
 // The letter is handed over within the frame: a step it starts into the goal finishes in it.

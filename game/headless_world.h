@@ -6,8 +6,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/grid.h"
+#include "game/undo_history.h"
 #include "game/world_frame.h"
 #include "media/platform/sound.h"
 
@@ -23,13 +25,15 @@ constexpr HeldArrows ArrowOf(int direction)
 }
 
 // What the finish sequence saw when the open goal was entered, before the step into it was
-// counted: the frame of the run, MoveCount, ReplayString, KeysTaken and CoinsTaken.
+// counted: the frame of the run, MoveCount, ReplayString, KeysTaken, CoinsTaken and
+// StepFrames, the frames a record's replay takes its steps in.
 struct FinishMoment {
     int frame = 0;
     int moves = 0;
     std::string record;
     int keysTaken = 0;
     int coinsTaken = 0;
+    std::vector<int> stepFrames;
 };
 
 // While it lives, only one at a time:
@@ -41,6 +45,9 @@ struct FinishMoment {
 //   is reset.
 // When it ends, the level is left (LeaveLevel) and the hooks, the picture-less emitters,
 // GameState and the player's replay record are put back as they were.
+//
+// With KeepUndoHistory, the frames of play keep their steps for Undo and Redo, as the game
+// does in play.
 class HeadlessWorld {
 public:
     explicit HeadlessWorld(void (*soundListener)(const Sound& sound) = nullptr);
@@ -56,6 +63,16 @@ public:
     // Clears the level as the game does when it is restarted or left: the player reset, the
     // particles and then every object removed, each with its OnRemove.
     void LeaveLevel();
+    // Leaves the level and loads it again, as "Restart level" does; the frames run go on
+    // counting. Nothing to undo or redo afterwards.
+    void Restart();
+
+    // Whether, from now on, each frame of play keeps the step decided in it.
+    void KeepUndoHistory(bool keep) { keepHistory_ = keep; }
+    // Between frames, as the undo and redo keys do: false when there is no step to take back
+    // or to make again.
+    bool Undo() { return history_.Undo(); }
+    bool Redo() { return history_.Redo(); }
 
     // One frame of play: the world's update (UpdateWorld) with `held` held.
     void PlayFrame(HeldArrows held);
@@ -74,6 +91,9 @@ private:
     HeldArrows held_ = NoArrows;
     int frame_ = 0;
     std::optional<FinishMoment> finish_;
+    std::string path_;
+    bool keepHistory_ = false;
+    UndoHistory history_;
 
     // What the run took over, given back at its end.
     void (*startEffect_)(const Sound& sound);
@@ -82,4 +102,5 @@ private:
     bool madeEmitters_;
     int gameState_;
     std::string replayMoves_;
+    std::vector<int> replayFrames_;
 };

@@ -21,6 +21,7 @@ public:
     float Scale = 1.0f;    // pulses between 0.85 and 1.15
     uint16_t Growing = 1;
 
+    bool operator==(const TCoin&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;
@@ -30,6 +31,7 @@ public:
 
 class TKey : public TGameObject {
 public:
+    bool operator==(const TKey&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;
@@ -39,6 +41,7 @@ public:
 
 class TGoal : public TGameObject {
 public:
+    bool operator==(const TGoal&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;

@@ -5,6 +5,7 @@
 #include "game/pushables.h"
 #include "game/switches.h"
 #include "game/tiles.h"
+#include "game/world_frame.h"
 #include "media/core/file_stream.h"
 #include "media/core/program.h"
 #include "media/core/text.h"
@@ -97,6 +98,18 @@ void CreateLayer(const LevelData& level, void (*create)(const LevelCell& cell, i
 
 }  // namespace
 
+std::string ReadLevelFile(const std::string& path, LevelData& level)
+{
+    // Nothing is ever written to a level file, so a read-only one is fine.
+    const FileStream file = OpenForReading(path);
+    if (!file)
+        return "Failed to open map file from: " + path;
+    const std::string bytes = ReadFile(file);
+    CloseFileStream(file);
+    const LevelFault fault = DecodeLevel(bytes, level);
+    return fault.kind == LevelFaultKind::None ? "" : FaultMessage(path, fault);
+}
+
 void Map::Load(const std::string& path)
 {
     // The level being left has had its hooks run by ClearAll already.
@@ -104,19 +117,14 @@ void Map::Load(const std::string& path)
     LevelTitle = "";
     KeysInLevel = 0;
     CoinsInLevel = 0;
+    // A new attempt: its frames count from the first update after the load.
+    WorldFrame = 0;
 
-    // Nothing is ever written to a level file, so a read-only one is fine.
-    const FileStream file = OpenForReading(path);
-    if (!file)
-        RaiseError("Failed to open map file from: " + path);
-    const std::string bytes = ReadFile(file);
-    CloseFileStream(file);
     // Every check is made before the first object is created, so a damaged file leaves no
     // half level behind.
     LevelData level;
-    const LevelFault fault = DecodeLevel(bytes, level);
-    if (fault.kind != LevelFaultKind::None)
-        RaiseError(FaultMessage(path, fault));
+    if (const std::string fault = ReadLevelFile(path, level); !fault.empty())
+        RaiseError(fault);
     LevelTitle = level.title;
     KeysInLevel = level.keys;
     CoinsInLevel = level.coins;

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/pushables.h"
 #include "game/world_assets.h"
+#include "game/world_frame.h"
 #include "media/core/text.h"
 #include "media/platform/display.h"
 #include "media/platform/input.h"
@@ -15,6 +16,7 @@ int KeysTaken = 0;
 int GoalOpen = 0;
 int MoveCount = 0;
 std::string ReplayString;
+std::vector<int> StepFrames;
 
 int PlayerFrame = 0;
 int IdleCounter = 0;
@@ -126,9 +128,8 @@ void TPlayer::TryMove(const std::string& letter)
     const int direction = DirectionOfLetter(letter);
     if (direction < 0 || CanMove(direction, X, Y, 0) == 0)
         return;
-    StartStep(direction);
-    MoveCount += 1;
-    ReplayString += letter;
+    // Handed over before the frame's update, which makes it the next frame.
+    StartCountedStep(direction, WorldFrame + 1);
 }
 
 void TPlayer::Trigger(int) {}
@@ -143,6 +144,7 @@ void TPlayer::OnSpawn()
     Kind = ObjectKind::Player;
     MoveCount = 0;
     ReplayString = "";
+    StepFrames.clear();
     GoalOpen = 0;
     CenterImageHandle(PlayerImage);
 }
@@ -154,6 +156,7 @@ void TPlayer::OnRemove()
     Moving = 0;
     MoveCount = 0;
     ReplayString = "";
+    StepFrames.clear();
 }
 
 void TPlayer::Draw()
@@ -163,20 +166,21 @@ void TPlayer::Draw()
     SetDrawRotation(0);
 }
 
-// Only in play are the keys read and the idle frames counted (a replay steps by letter), but
-// a step under way is completed in any state. The step starts moving in the frame its key is
-// seen, and a held key tries the next step in the first frame after arrival. A refused key
-// ends the search: the later keys in the order are not tried in this frame.
+// Only in play, and in a replay frame for frame, are steps chosen here and the idle frames
+// counted (a replay letter by letter hands its letters over before the frame), but a step
+// under way is completed in any state. The step starts moving in the frame it is chosen,
+// and a held key tries the next step in the first frame after arrival. A refused key ends
+// the search: the later keys in the order are not tried in this frame.
 void TPlayer::Update()
 {
-    if (GameState == StatePlay && Moving == 0) {
+    const bool playing = GameState == StatePlay;
+    if (Moving == 0 && (playing || ReplaysFrameForFrame())) {
         IdleCounter += 1;
-        const int direction = HeldDirection();
+        const int direction = ChosenDirection();
         if (direction >= 0 && CanMove(direction, X, Y, 0) != 0) {
-            StartStep(direction);
-            MoveCount += 1;
-            ReplayString += DirectionLetter(direction);
-            StartEffect(SndSteps);
+            StartCountedStep(direction, WorldFrame);
+            if (playing)
+                StartEffect(SndSteps);
         }
     }
     if (Moving == 1) {
@@ -192,7 +196,35 @@ void TPlayer::Update()
     }
 }
 
+bool TPlayer::ReplaysFrameForFrame() const
+{
+    return GameState == StateReplay && !ReplayFrames.empty();
+}
+
+// A step of the frame-for-frame replay whose frame has passed is still taken, as soon as it
+// is allowed: a record whose frames were written by hand plays on instead of stopping.
+int TPlayer::ChosenDirection() const
+{
+    if (GameState == StatePlay)
+        return HeldDirection();
+    const auto step = static_cast<std::size_t>(MoveCount);
+    if (step >= ReplayFrames.size() || step >= ReplayMoves.size() || WorldFrame < ReplayFrames[step])
+        return -1;
+    return DirectionOfLetter(ReplayMoves.substr(step, 1));
+}
+
+// The step is counted with the frame in which it was chosen.
+void TPlayer::StartCountedStep(int direction, int frame)
+{
+    StartStep(direction);
+    MoveCount += 1;
+    ReplayString += DirectionLetter(direction);
+    StepFrames.push_back(frame);
+}
+
 std::string TPlayer::NextReplayLetter() const
 {
+    if (!ReplayFrames.empty())
+        return "";
     return SubText(ReplayMoves, MoveCount + 1, 1);
 }

@@ -11,6 +11,7 @@ public:
     static int Rule(int direction, float x, float y, int chained);
 
     int CanMove(int direction, float x, float y, int chained) const override;
+    bool operator==(const TWoody&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;
@@ -24,6 +25,7 @@ public:
     static int Rule(int direction, float x, float y, int chained);
 
     int CanMove(int direction, float x, float y, int chained) const override;
+    bool operator==(const TBoxy&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;
@@ -41,6 +43,7 @@ public:
 
     int CanMove(int direction, float x, float y, int chained) const override;
     // Starts rolling in direction `param`.
+    bool operator==(const TBoulder&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;

@@ -21,6 +21,7 @@ public:
     float SavedX = 0.0f;  // the gate's own cell while it is parked
     float SavedY = 0.0f;
 
+    bool operator==(const TColorGate&) const = default;
     void Trigger(int code) override;
     void OnSpawn() override;
     void OnRemove() override;
@@ -40,6 +41,7 @@ public:
     uint16_t Pressed = 0;    // also the picture frame
     uint16_t HoldTimer = 0;  // frames left before a release may happen
 
+    bool operator==(const TButty_Active&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;
@@ -57,6 +59,7 @@ public:
     int ColorIndex = 0;
     uint16_t Pressed = 0;  // also the picture frame
 
+    bool operator==(const TButty_Static&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;

@@ -7,6 +7,7 @@ class TWally : public TGameObject {
 public:
     int Variant = 0;  // picture 0..2
 
+    bool operator==(const TWally&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;
@@ -18,6 +19,7 @@ class TFloory : public TGameObject {
 public:
     int Variant = 0;  // picture 0..2
 
+    bool operator==(const TFloory&) const = default;
     void Trigger(int param) override;
     void OnSpawn() override;
     void OnRemove() override;

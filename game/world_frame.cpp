@@ -6,8 +6,11 @@
 #include "game/player.h"
 #include "game/switches.h"
 
+int WorldFrame = 0;
+
 void UpdateWorld()
 {
+    ++WorldFrame;
     if (KeysTaken >= KeysInLevel)
         GoalOpen = 1;
     TGameObject::UpdateAll();

@@ -3,8 +3,13 @@
 // key would change nothing.
 #pragma once
 
-// Opens the goal while every key is taken, updates every object in list order, then the
-// particles.
+// The frames of the current attempt the world has been updated in, paused ones not counted:
+// 0 once the level is loaded, 1 in the first frame's update. Kept by a snapshot, so that an
+// undo takes it back with the rest, and a run as it stands counts only what stayed done.
+extern int WorldFrame;
+
+// Counts the frame, opens the goal while every key is taken, updates every object in list
+// order, then the particles.
 void UpdateWorld();
 
 // How much must have come to rest.

@@ -7,6 +7,7 @@
 
 #include "game/game_state.h"
 #include "game/level_loader.h"
+#include "game/world_frame.h"
 #include "media/core/random.h"
 
 namespace {
@@ -41,6 +42,37 @@ void PutBack(TGameObject& object, const ObjectValue& value)
         value);
 }
 
+// Every value of the snapshot into the objects it names and the globals, the list untouched.
+void PutValuesBack(const WorldSnapshot& snapshot)
+{
+    for (const auto& [object, value] : snapshot.objects)
+        PutBack(*object, value);
+    *Player = snapshot.player;
+    LevelTitle = snapshot.levelTitle;
+    KeysInLevel = snapshot.keysInLevel;
+    CoinsInLevel = snapshot.coinsInLevel;
+    WorldFrame = snapshot.worldFrame;
+    MoveCount = snapshot.moveCount;
+    ReplayString = snapshot.replayString;
+    StepFrames = snapshot.stepFrames;
+    KeysTaken = snapshot.keysTaken;
+    CoinsTaken = snapshot.coinsTaken;
+    GoalOpen = snapshot.goalOpen;
+    PlayerFrame = snapshot.playerFrame;
+    IdleCounter = snapshot.idleCounter;
+    BlinkDelay = snapshot.blinkDelay;
+    GoalAngle = snapshot.goalAngle;
+    GateParkX = snapshot.gateParkX;
+    GateParkY = snapshot.gateParkY;
+    GameState = snapshot.gameState;
+    for (const auto& [emitter, particles] : snapshot.particles) {
+        emitter->Particles.Clear();
+        for (const TWisp_Particle& particle : particles)
+            emitter->Particles.Append(std::make_shared<TWisp_Particle>(particle));
+    }
+    SeedRandom(snapshot.randomState);
+}
+
 }  // namespace
 
 WorldSnapshot TakeWorldSnapshot()
@@ -57,8 +89,10 @@ WorldSnapshot TakeWorldSnapshot()
     snapshot.levelTitle = LevelTitle;
     snapshot.keysInLevel = KeysInLevel;
     snapshot.coinsInLevel = CoinsInLevel;
+    snapshot.worldFrame = WorldFrame;
     snapshot.moveCount = MoveCount;
     snapshot.replayString = ReplayString;
+    snapshot.stepFrames = StepFrames;
     snapshot.keysTaken = KeysTaken;
     snapshot.coinsTaken = CoinsTaken;
     snapshot.goalOpen = GoalOpen;
@@ -83,30 +117,23 @@ void RestoreWorldSnapshot(const WorldSnapshot& snapshot)
 {
     // The list is refilled without hooks: OnSpawn would start a new attempt, OnRemove end it.
     ListClear(LevelObjects);
-    for (const auto& [object, value] : snapshot.objects) {
+    for (const auto& [object, value] : snapshot.objects)
         LevelObjects.Append(object);
-        PutBack(*object, value);
+    PutValuesBack(snapshot);
+}
+
+void RunBesideTheWorld(const std::function<void()>& run)
+{
+    const WorldSnapshot world = TakeWorldSnapshot();
+    // Given back however `run` ends, a fatal error's exception in the tests included.
+    struct SetAside {
+        List<TGameObject> content;
+        SetAside() { LevelObjects.ExchangeElements(content); }
+        ~SetAside() { LevelObjects.ExchangeElements(content); }
+    };
+    {
+        SetAside aside;
+        run();
     }
-    *Player = snapshot.player;
-    LevelTitle = snapshot.levelTitle;
-    KeysInLevel = snapshot.keysInLevel;
-    CoinsInLevel = snapshot.coinsInLevel;
-    MoveCount = snapshot.moveCount;
-    ReplayString = snapshot.replayString;
-    KeysTaken = snapshot.keysTaken;
-    CoinsTaken = snapshot.coinsTaken;
-    GoalOpen = snapshot.goalOpen;
-    PlayerFrame = snapshot.playerFrame;
-    IdleCounter = snapshot.idleCounter;
-    BlinkDelay = snapshot.blinkDelay;
-    GoalAngle = snapshot.goalAngle;
-    GateParkX = snapshot.gateParkX;
-    GateParkY = snapshot.gateParkY;
-    GameState = snapshot.gameState;
-    for (const auto& [emitter, particles] : snapshot.particles) {
-        emitter->Particles.Clear();
-        for (const TWisp_Particle& particle : particles)
-            emitter->Particles.Append(std::make_shared<TWisp_Particle>(particle));
-    }
-    SeedRandom(snapshot.randomState);
+    PutValuesBack(world);
 }

@@ -4,6 +4,7 @@
 // an undo, the solver and the tests share.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -32,9 +33,11 @@ struct WorldSnapshot {
     std::string levelTitle;
     int keysInLevel = 0;
     int coinsInLevel = 0;
-    // The attempt: counters, the move record and the blink.
+    // The attempt: its frame, counters, the move record with each step's frame, and the blink.
+    int worldFrame = 0;
     int moveCount = 0;
     std::string replayString;
+    std::vector<int> stepFrames;
     int keysTaken = 0;
     int coinsTaken = 0;
     int goalOpen = 0;
@@ -52,7 +55,13 @@ struct WorldSnapshot {
     int randomState = 0;
 };
 
-// Neither may run inside a walk of LevelObjects (a frame, a rule, the finish sequence): only
-// between frames. Putting a snapshot back runs no object's OnSpawn or OnRemove.
 WorldSnapshot TakeWorldSnapshot();
+// Only between frames, never inside a walk of LevelObjects (a frame, a rule, the finish
+// sequence), which refilling the list would upset. Runs no object's OnSpawn or OnRemove.
 void RestoreWorldSnapshot(const WorldSnapshot& snapshot);
+
+// Runs `run` in a world of its own, LevelObjects empty at its start, then puts the world
+// back as it stood, the very content of LevelObjects set aside and given back rather than
+// rebuilt: so it may run inside a walk of the list, as the finish sequence does when it
+// replays a record to check it. Objects `run` creates are gone afterwards.
+void RunBesideTheWorld(const std::function<void()>& run);

@@ -1,5 +1,6 @@
 #include "bench/figures/game_folder.h"
 
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -21,8 +22,17 @@ std::string ReadText(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Every level unlocked, and the refresh rate asked for; the rest as shipped.
-std::string RunnerSettings(const std::string& shipped, int refreshRate)
+// The key a settings line sets, in lower case.
+std::string KeyOf(const std::string& line)
+{
+    std::string key = line.substr(0, line.find(" = "));
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+// Every level unlocked, the refresh rate and the display keys asked for; the rest as shipped.
+std::string RunnerSettings(const std::string& shipped, int refreshRate, const std::vector<std::string>& display)
 {
     std::istringstream lines(shipped);
     std::string out;
@@ -35,6 +45,10 @@ std::string RunnerSettings(const std::string& shipped, int refreshRate)
             line = line.substr(0, line.find('=')) + "= 1";
         else if (std::regex_match(line, rateKey))
             line = "Refresh_rate = " + std::to_string(refreshRate);
+        for (const std::string& key : display) {
+            if (KeyOf(key) == KeyOf(line))
+                line = key;
+        }
         out += line + "\r\n";
     }
     return out;
@@ -42,7 +56,7 @@ std::string RunnerSettings(const std::string& shipped, int refreshRate)
 
 }  // namespace
 
-std::string MakeGameFolder(const std::string& data, int refreshRate)
+std::string MakeGameFolder(const std::string& data, int refreshRate, const std::vector<std::string>& display)
 {
     std::error_code error;
     std::string pattern = (fs::temp_directory_path() / "tindlewick-figures-XXXXXX").string();
@@ -52,7 +66,7 @@ std::string MakeGameFolder(const std::string& data, int refreshRate)
     for (const auto& entry : fs::directory_iterator(fs::absolute(data), error)) {
         const std::string name = entry.path().filename().string();
         if (name == "Settings.ini")
-            std::ofstream(folder / name, std::ios::binary) << RunnerSettings(ReadText(entry.path()), refreshRate);
+            std::ofstream(folder / name, std::ios::binary) << RunnerSettings(ReadText(entry.path()), refreshRate, display);
         else if (name == "Hiscores.dat")
             fs::copy_file(entry.path(), folder / name, error);
         else

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// Makes the folder and returns its path, or the empty text when it cannot.
-std::string MakeGameFolder(const std::string& data, int refreshRate);
+// Makes the folder and returns its path, or the empty text when it cannot. `display`: lines
+// of the display keys that take the place of the shipped ones ("Window_scale = 2").
+std::string MakeGameFolder(const std::string& data, int refreshRate, const std::vector<std::string>& display = {});
 void RemoveGameFolder(const std::string& folder);
 
 struct DensestLevel {

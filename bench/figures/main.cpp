@@ -169,6 +169,50 @@ std::string Number(double value, const char* unit, int decimals = 1)
     return text;
 }
 
+// The game at three sizes on a screen of 1920 x 1440, where a window of scale 2 fits and a
+// full screen at the screen's mode shows the picture at scale 2, framed.
+struct ScaledUsage {
+    Usage bare;
+    Usage menu[3], playing[3];  // scale 1, scale 2, full screen at the desktop's mode
+};
+
+ScaledUsage MeasureScaled(Setup setup, const std::string& menuScript, std::size_t menuFrame,
+                          const std::string& levelScript, std::size_t levelFrame)
+{
+    ScaledUsage usage;
+    VirtualScreen screen(1920, 1440);
+    if (!screen.Running())
+        return usage;
+    setup.environment = {"DISPLAY=" + screen.Name(), "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"};
+    const std::vector<std::string> shapes[3] = {{"Window_scale = 1", "Color_depth = 0"},
+                                                {"Window_scale = 2", "Color_depth = 0"},
+                                                {"Fullscreen = desktop", "Color_depth = 32"}};
+    usage.bare = MeasureUsage(setup, screen.Pid(), {setup.bare}, ".", 60);
+    for (int shape = 0; shape < 3; ++shape) {
+        const std::string folder = MakeGameFolder(setup.data, 60, shapes[shape]);
+        usage.menu[shape] = MeasureUsage(setup, screen.Pid(), {setup.game, "--script", menuScript}, folder, menuFrame);
+        if (levelFrame > 0)
+            usage.playing[shape] = MeasureUsage(setup, screen.Pid(), {setup.game, "--script", levelScript}, folder, levelFrame);
+        RemoveGameFolder(folder);
+    }
+    return usage;
+}
+
+void ScaledRows(const ScaledUsage& usage, const std::string& level)
+{
+    const char* const shapes[3] = {"scale 1", "scale 2", "full screen at the desktop's mode, scale 2"};
+    for (const auto& [screen, figures] : {std::pair{std::string("main menu"), usage.menu}, std::pair{level, usage.playing}}) {
+        const double one = figures[0].cpuPercent;
+        for (int shape = 0; shape < 3; ++shape) {
+            const double cpu = figures[shape].cpuPercent;
+            const bool goal = shape == 1;
+            Row("CPU at 60 Hz on 1920 x 1440: " + screen + ", " + shapes[shape], Number(cpu, "%"),
+                goal ? "<= 2 x scale 1 = " + Number(2 * one, "%") : "-", Number(usage.bare.cpuPercent, "%"),
+                goal && !std::isnan(cpu) && !std::isnan(one), cpu <= 2 * one);
+        }
+    }
+}
+
 bool ReadArguments(int argc, char** argv, Setup& setup)
 {
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -241,6 +285,7 @@ int main(int argc, char** argv)
     const Pacing gamePacing = levels ? MeasurePacing(setup, gameInLevel, paced, levelFrame)
                                      : MeasurePacing(setup, game, paced, 60);
     const RuleFigures rules = MeasureRules(setup);
+    const ScaledUsage scaled = MeasureScaled(setup, toMenu, menuFrame, toLevel, levelFrame);
     RemoveGameFolder(paced);
     RemoveGameFolder(unpaced);
 
@@ -274,6 +319,7 @@ int main(int argc, char** argv)
     Row("Map::Load, slowest shipped level, CPU (" + (rules.loadCase.empty() ? std::string("none") : rules.loadCase) + ")",
         Number(rules.loadMicroseconds, "us", 0), "<= 1000 us", "-", !std::isnan(rules.loadMicroseconds),
         rules.loadMicroseconds <= 1000);
+    ScaledRows(scaled, level);
     std::printf("(CPU: the program's and the X server's processor time over %.0f s; the program's own share: "
                 "language screen %s, menu %s, level %s; bare %s)\n",
                 setup.seconds, Number(language.programPercent, "%").c_str(), Number(menus.programPercent, "%").c_str(),

@@ -57,27 +57,3 @@ const std::vector<double>& MeasuredProgram::WaitForPresents(std::size_t count, d
     }
     return presentTimes_;
 }
-
-VirtualScreen::VirtualScreen()
-{
-    ChildSetup setup;
-    setup.errors = "/dev/null";
-    setup.pipeMark = PipeMark;
-    // Without -noreset the server resets as its last client leaves.
-    server_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", PipeMark, "-screen", "0", "1024x768x24", "-nolisten",
-                                 "tcp", "-noreset"},
-        setup);
-    // The server writes its number and the end of the line apart, and stops when it cannot
-    // write: the pipe stays open as long as the server runs.
-    std::string number;
-    char got = 0;
-    const int numbers = server_->ReadEnd();
-    while (numbers >= 0 && WaitReadable(numbers, 10) && read(numbers, &got, 1) == 1 && got != '\n')
-        number += got;
-    if (number.empty()) {
-        server_->Stop();
-        return;
-    }
-    name_ = ":" + number;
-}

@@ -1,5 +1,5 @@
-// Programs measured by the figure runner, and the X server they draw on: started through
-// the tests' child programs, their presents timed through a pipe.
+// Programs measured by the figure runner, started through the tests' child programs, their
+// presents timed through a pipe; the X server they draw on is the tests' virtual screen.
 #pragma once
 
 #include <memory>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/virtual_screen.h"
 
 // CLOCK_MONOTONIC in seconds.
 double MonotonicSeconds();
@@ -30,17 +31,4 @@ private:
     std::unique_ptr<ChildProcess> child_;
     std::string pending_;
     std::vector<double> presentTimes_;
-};
-
-// An X server of its own for the measurements: Xvfb on the first free display.
-class VirtualScreen {
-public:
-    VirtualScreen();
-    bool Running() const { return server_ && !name_.empty(); }
-    pid_t Pid() const { return server_->Pid(); }
-    const std::string& Name() const { return name_; }
-
-private:
-    std::unique_ptr<ChildProcess> server_;
-    std::string name_;
 };

@@ -66,6 +66,18 @@ public:
 
     int Count() const { return static_cast<int>(count_); }
 
+    // Exchanges the elements with `other`'s, removals still pending included, while each list
+    // keeps its own walks: a list's content can be set aside while walks of it wait, and
+    // given back before they go on, as they left it. Walks of either list begun in between
+    // must have ended by then.
+    void ExchangeElements(List& other)
+    {
+        std::swap(slots_, other.slots_);
+        std::swap(arrivals_, other.arrivals_);
+        std::swap(count_, other.count_);
+        std::swap(gaps_, other.gaps_);
+    }
+
     Walk begin() { return Walk(this); }
     std::nullptr_t end() { return nullptr; }
 

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -11,8 +12,11 @@
 #include "media/platform/gl_functions.h"
 #include "media/platform/library_pins.h"
 #include "media/platform/pacing.h"
+#include "media/platform/partial_present.h"
 #include "media/platform/renderer.h"
+#include "media/platform/screen_mode.h"
 #include "media/platform/window_events.h"
+#include "media/platform/window_placement.h"
 
 struct GraphicsDriver {
     const char* name;
@@ -30,15 +34,19 @@ struct OpenWindow {
     SDL_DisplayMode screenMode{};  // full screen: the mode the screen was switched to
     FramePacer pacer;
     int swapInterval = -1;  // as last given to SDL; -1 before the first flip
+    // The window system showed the window afresh: the next present sends all of it.
+    bool exposed = false;
 };
 
 OpenWindow Open;
 std::string WindowTitle;
 std::string LastError;
 int DefaultFlags = 0;
-// Both live for the whole run, whatever display is open.
+// These live for the whole run, whatever display is open.
 bool FullRedraw = false;
 int Presents = 0;
+DisplayShape Shape;
+void (*SwitchHandler)() = nullptr;
 
 bool Failed(const std::string& message)
 {
@@ -48,9 +56,6 @@ bool Failed(const std::string& message)
 
 bool StartVideo()
 {
-    // A full screen that loses the focus gives the desktop its own mode back while it is
-    // minimised, and takes its mode again when it is restored.
-    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return Failed(std::string("The window system could not be started: ") + SDL_GetError());
     static bool closesAtExit = false;
@@ -61,48 +66,20 @@ bool StartVideo()
     return true;
 }
 
-bool ModeFitsDepth(const SDL_DisplayMode& mode, int depth)
+// The picture fills a window's drawable; a full screen at the desktop's mode shows it at a
+// whole factor, centred.
+PictureArea PlacePicture(int drawableWidth, int drawableHeight, int width, int height)
 {
-    return static_cast<int>(SDL_BITSPERPIXEL(mode.format)) == depth ||
-           static_cast<int>(SDL_BYTESPERPIXEL(mode.format)) * 8 == depth;
+    if (Open.display.desktopFullScreen)
+        return FitWholeFactor(drawableWidth, drawableHeight, width, height);
+    return FillDrawable(drawableWidth, drawableHeight, width, height);
 }
 
-// A screen mode of exactly width x height (at `hertz` unless it is 0), of the asked depth
-// when the screen has one.
-bool FindScreenMode(int screen, int width, int height, int depth, int hertz, SDL_DisplayMode& found)
+void MeasureDrawable()
 {
-    bool any = false;
-    for (int i = 0; i < SDL_GetNumDisplayModes(screen); ++i) {
-        SDL_DisplayMode mode;
-        if (SDL_GetDisplayMode(screen, i, &mode) != 0 || mode.w != width || mode.h != height)
-            continue;
-        if (hertz != 0 && mode.refresh_rate != hertz)
-            continue;
-        if (!any || (ModeFitsDepth(mode, depth) && !ModeFitsDepth(found, depth)))
-            found = mode;
-        any = true;
-    }
-    return any;
-}
-
-bool SwitchToFullScreen(SDL_Window* window, int width, int height, int depth, int hertz)
-{
-    const int screen = SDL_GetWindowDisplayIndex(window);
-    // A mode refused at the asked rate is tried once more at whatever rate the screen has.
-    for (int rate : {hertz, 0}) {
-        SDL_DisplayMode mode;
-        if (FindScreenMode(screen, width, height, depth, rate, mode) &&
-            SDL_SetWindowDisplayMode(window, &mode) == 0 &&
-            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0) {
-            Open.screenMode = mode;
-            return true;
-        }
-        if (rate == 0)
-            break;
-    }
-    return Failed("The screen cannot be switched to " + std::to_string(width) + " x " +
-                  std::to_string(height) + " x " + std::to_string(depth) + " at " +
-                  std::to_string(hertz) + " Hz.");
+    Display& display = Open.display;
+    SDL_GL_GetDrawableSize(Open.window, &display.drawableWidth, &display.drawableHeight);
+    display.picture = PlacePicture(display.drawableWidth, display.drawableHeight, display.width, display.height);
 }
 
 bool CreateWindowAndContext(int width, int height, int depth, int hertz, int flags)
@@ -111,27 +88,46 @@ bool CreateWindowAndContext(int width, int height, int depth, int hertz, int fla
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_Rect desktop{0, 0, 0, 0};
-    SDL_GetDisplayBounds(0, &desktop);
-    // SDL places a window by its client area, which is what the game lays out.
-    Open.window = SDL_CreateWindow(WindowTitle.c_str(), desktop.x + 32, desktop.y + 32, width,
-                                   height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    // A full screen that switched the mode gives the desktop its own mode back while it is
+    // minimised, on losing the focus; one at the desktop's mode need not go away.
+    const bool switchesMode = depth != 0 && !Shape.desktopFullScreen;
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, switchesMode ? "1" : "0");
+    const SDL_Rect usable = UsableArea();
+    const int scale = depth == 0 && Shape.windowScale != 1
+                          ? FittedWindowScale(Shape.windowScale, usable.w, usable.h, width, height)
+                          : 1;
+    const Uint32 windowFlags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | (Shape.highDpi ? SDL_WINDOW_ALLOW_HIGHDPI : 0);
+    const bool coversDesktop = depth != 0 && Shape.desktopFullScreen;
+    Open.window = coversDesktop ? MakeDesktopFullScreen(WindowTitle, windowFlags)
+                                : MakeWindow(WindowTitle, width * scale, height * scale, Shape.windowScale != 1, windowFlags);
     if (!Open.window)
-        return Failed(std::string("The window could not be made: ") + SDL_GetError());
-    if (depth != 0 && !SwitchToFullScreen(Open.window, width, height, depth, hertz))
-        return false;
+        return Failed(std::string(coversDesktop ? "The screen cannot be covered at its own mode: "
+                                                : "The window could not be made: ") +
+                      SDL_GetError());
+    // The window loaded the OpenGL drivers: kept loaded from here, a first display that
+    // fails, as a refused full screen does, leaves the leak checker nothing of theirs.
+    KeepLoadedLibraries();
+    Open.display = Display{width, height, depth, hertz, flags, coversDesktop, scale, 0, 0, {}};
+    if (switchesMode) {
+        if (std::string error = SwitchScreenMode(Open.window, width, height, depth, hertz, Open.screenMode);
+            !error.empty())
+            return Failed(error);
+    }
     SDL_ShowWindow(Open.window);
     Open.context = SDL_GL_CreateContext(Open.window);
     if (!Open.context)
         return Failed(std::string("The OpenGL context could not be made: ") + SDL_GetError());
-    KeepLoadedLibraries();
-    if (std::string error = StartRenderer(width, height); !error.empty())
+    MeasureDrawable();
+    const Display& display = Open.display;
+    if (std::string error = StartRenderer(width, height, display.drawableWidth, display.drawableHeight, display.picture);
+        !error.empty())
         return Failed(error);
     return true;
 }
 
 void DestroyWindow()
 {
+    StopPartialPresents();
     StopRenderer();
     if (Open.context)
         SDL_GL_DeleteContext(Open.context);
@@ -183,6 +179,23 @@ void StartBuffers()
         ExecuteDrawList();
     }
     TrackDamage(!FullRedraw && kept && FlipCopiesBackBuffer());
+    if (DamageTracked())
+        StartPartialPresents(Open.window);
+    TakeFrameChanges();
+}
+
+// A present: the flip, or where the window can take parts, what changed since the last.
+void Present(bool waitForVerticalBlank)
+{
+    FrameChanges changes = TakeFrameChanges();
+    if (!PartialPresents()) {
+        Flip(waitForVerticalBlank);
+        return;
+    }
+    changes.whole = changes.whole || Open.exposed;
+    Open.exposed = false;
+    const Display& display = Open.display;
+    PresentChanges(changes, display.picture, display.drawableWidth, display.drawableHeight);
 }
 
 void StartFramePacing(int depth, int hertz)
@@ -230,14 +243,17 @@ const Display* OpenDisplay(int width, int height, int depth, int hertz, int flag
         DestroyWindow();
         return nullptr;
     }
-    Open.display = Display{width, height, depth, hertz, flags};
     ResetDrawingState();
     StartBuffers();
     StartFramePacing(depth, hertz);
-    if (depth != 0)
-        SDL_WarpMouseInWindow(Open.window, width / 2, height / 2);
+    if (depth != 0) {
+        int windowWidth = width, windowHeight = height;
+        SDL_GetWindowSize(Open.window, &windowWidth, &windowHeight);
+        SDL_WarpMouseInWindow(Open.window, windowWidth / 2, windowHeight / 2);
+    }
     FollowWindowInput(SDL_GetWindowID(Open.window));
     SDL_DisableScreenSaver();
+    RecordLayoutPicture(ScreenshotsDue(Presents));
     return &Open.display;
 }
 
@@ -281,6 +297,22 @@ void SetFullRedraw(bool on)
     FullRedraw = on;
 }
 
+bool PresentsSendOnlyChanges()
+{
+    return Open.window && PartialPresents();
+}
+
+void SetDisplayShape(const DisplayShape& shape)
+{
+    Shape = shape;
+}
+
+void SetDisplaySwitchHandler(void (*handler)())
+{
+    SwitchHandler = handler;
+    SwitchDisplayWithAltEnter(handler != nullptr);
+}
+
 void PresentFrame(int sync)
 {
     const int presentNumber = Presents++;
@@ -290,14 +322,17 @@ void PresentFrame(int sync)
     if (!Open.window)
         return;
     if (sync != -1) {
-        Flip(sync == 1);
+        Present(sync == 1);
     } else if (!Open.pacer.on) {
-        Flip(Open.display.depth != 0);
+        Present(Open.display.depth != 0);
     } else {
         WaitForNextFrame(Open.pacer, ClockMs, SleepMs);
-        Flip(false);
+        Present(false);
     }
     MarkPresent();
+    RecordLayoutPicture(ScreenshotsDue(Presents));
+    if (SwitchHandler && TakeDisplaySwitchRequest())
+        SwitchHandler();
 }
 
 int PresentCount()
@@ -305,29 +340,49 @@ int PresentCount()
     return Presents;
 }
 
-namespace {
-
-bool ScreenIsInMode(const SDL_DisplayMode& mode)
-{
-    SDL_DisplayMode current;
-    return SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(Open.window), &current) == 0 &&
-           current.w == mode.w && current.h == mode.h;
-}
-
-}  // namespace
-
 void DisplayFocusChanged(bool gained)
 {
-    // While a full screen is away SDL minimises it and gives the desktop its mode back; a
-    // minimised window takes its mode again as it is restored.
-    if (!gained || !Open.window || Open.display.depth == 0 ||
+    // While a full screen that switched the mode is away, SDL minimises it and gives the
+    // desktop its mode back; a minimised window takes its mode again as it is restored.
+    if (!gained || !Open.window || Open.display.depth == 0 || Open.display.desktopFullScreen ||
         (SDL_GetWindowFlags(Open.window) & SDL_WINDOW_MINIMIZED))
         return;
-    if (ScreenIsInMode(Open.screenMode))
+    if (ScreenIsInMode(Open.window, Open.screenMode))
         return;
     SDL_SetWindowDisplayMode(Open.window, &Open.screenMode);
-    if (!ScreenIsInMode(Open.screenMode))
+    if (!ScreenIsInMode(Open.window, Open.screenMode))
         RaiseError("The screen could not be switched back to " +
                    std::to_string(Open.display.width) + " x " +
                    std::to_string(Open.display.height) + " when the game regained the focus.");
+}
+
+void DisplaySizeChanged()
+{
+    if (!Open.window)
+        return;
+    const Display before = Open.display;
+    MeasureDrawable();
+    const Display& display = Open.display;
+    if (display.drawableWidth != before.drawableWidth || display.drawableHeight != before.drawableHeight)
+        ResizeRenderer(display.drawableWidth, display.drawableHeight, display.picture);
+}
+
+void DisplayExposed()
+{
+    Open.exposed = true;
+}
+
+void PointerInLayout(int& x, int& y)
+{
+    if (!Open.window)
+        return;
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(Open.window, &windowWidth, &windowHeight);
+    const Display& display = Open.display;
+    if (windowWidth <= 0 || windowHeight <= 0 || display.picture.scale <= 0)
+        return;
+    const float drawableX = static_cast<float>(x) * display.drawableWidth / windowWidth;
+    const float drawableY = static_cast<float>(y) * display.drawableHeight / windowHeight;
+    x = static_cast<int>(std::floor((drawableX - display.picture.left) / display.picture.scale));
+    y = static_cast<int>(std::floor((drawableY - display.picture.top) / display.picture.scale));
 }

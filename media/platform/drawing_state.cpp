@@ -93,3 +93,10 @@ void SetBackdropColor(int r, int g, int b)
     State.backdropGreen = ClampChannel(g);
     State.backdropBlue = ClampChannel(b);
 }
+
+void GetBackdropColor(int& r, int& g, int& b)
+{
+    r = State.backdropRed;
+    g = State.backdropGreen;
+    b = State.backdropBlue;
+}

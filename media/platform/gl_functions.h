@@ -58,7 +58,16 @@
 
 // Entry points some drivers lack; the renderer does without what they give when they are Null.
 #define TINDLEWICK_OPTIONAL_GL_FUNCTIONS(X) \
+    X(BindFramebuffer)                      \
+    X(BindRenderbuffer)                     \
+    X(CheckFramebufferStatus)               \
+    X(DeleteFramebuffers)                   \
+    X(DeleteRenderbuffers)                  \
+    X(FramebufferRenderbuffer)              \
+    X(GenFramebuffers)                      \
+    X(GenRenderbuffers)                     \
     X(GetStringi)                           \
+    X(RenderbufferStorage)                  \
     X(ScissorArrayv)
 
 struct GLFunctions {

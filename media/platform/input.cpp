@@ -5,6 +5,7 @@
 
 #include "media/core/file_stream.h"
 #include "media/platform/display.h"
+#include "media/platform/gamepads.h"
 #include "media/platform/input_script.h"
 #include "media/platform/input_state.h"
 #include "media/platform/sdl_key_codes.h"
@@ -56,7 +57,7 @@ void HandleKeyDown(const SDL_KeyboardEvent& key)
     // Alt+F4 asks to close, as the window system's own close does.
     if (key.keysym.sym == SDLK_F4 && (key.keysym.mod & KMOD_ALT))
         Input.CloseRequested();
-    Input.KeyDown(VirtualKeyCode(key.keysym.sym), key.repeat != 0);
+    Input.KeyDown(VirtualKeyCode(key.keysym.sym), key.repeat != 0, (key.keysym.mod & KMOD_ALT) != 0);
 }
 
 void HandleWindowEvent(const SDL_WindowEvent& window)
@@ -72,6 +73,12 @@ void HandleWindowEvent(const SDL_WindowEvent& window)
         break;
     case SDL_WINDOWEVENT_CLOSE:
         Input.CloseRequested();
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        DisplaySizeChanged();
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        DisplayExposed();
         break;
     default:
         break;
@@ -102,6 +109,9 @@ Uint32 WindowOf(const SDL_Event& event)
 
 void HandleEvent(const SDL_Event& event)
 {
+    // Pads come and go whatever window is open, and belong to none.
+    if (HandleGamepadEvent(event, Input))
+        return;
     if (FollowedWindow == 0 || WindowOf(event) != FollowedWindow)
         return;
     switch (event.type) {
@@ -120,9 +130,12 @@ void HandleEvent(const SDL_Event& event)
     case SDL_MOUSEBUTTONUP:
         Input.ButtonUp(GameButton(event.button.button));
         break;
-    case SDL_MOUSEMOTION:
-        Input.PointerMoved(event.motion.x, event.motion.y);
+    case SDL_MOUSEMOTION: {
+        int x = event.motion.x, y = event.motion.y;
+        PointerInLayout(x, y);
+        Input.PointerMoved(x, y);
         break;
+    }
     case SDL_MOUSEWHEEL:
         Input.WheelTurned(event.wheel.y);
         break;
@@ -137,6 +150,31 @@ void HandleEvent(const SDL_Event& event)
     }
 }
 
+void PollEvents()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        return;
+    StartGamepads();
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        HandleEvent(event);
+}
+
+// The script's gamepad takes SDL's way: each change is polled at once, so that a press's
+// down arrives before its up, and the pad's arrival before its first control.
+void DeliverToScriptPad(const ScriptedEvent& event)
+{
+    if (event.kind == ScriptedEvent::PadUnplug) {
+        UnplugScriptPad();
+    } else if (!ScriptPadPlugged()) {
+        PlugScriptPad();
+        PollEvents();
+    }
+    if (event.kind == ScriptedEvent::PadDown || event.kind == ScriptedEvent::PadUp)
+        SetScriptPadControl(event.control, event.kind == ScriptedEvent::PadDown);
+    PollEvents();
+}
+
 // Every query starts here. Events are handled one at a time and a query made while they
 // are (a fatal error's exit handlers, say) does not start over.
 void HandleWaitingEvents()
@@ -144,12 +182,8 @@ void HandleWaitingEvents()
     if (HandlingEvents)
         return;
     HandlingEvents = true;
-    if (SDL_WasInit(SDL_INIT_VIDEO)) {
-        SDL_Event event;
-        while (SDL_PollEvent(&event))
-            HandleEvent(event);
-    }
-    Script.Deliver(PresentCount(), Input);
+    PollEvents();
+    Script.Deliver(PresentCount(), Input, DeliverToScriptPad);
     HandlingEvents = false;
 }
 
@@ -169,6 +203,16 @@ void FollowWindowInput(unsigned windowId)
     ApplyPointerVisibility();
 }
 
+void SwitchDisplayWithAltEnter(bool on)
+{
+    Input.SwitchDisplayWithAltEnter(on);
+}
+
+bool TakeDisplaySwitchRequest()
+{
+    return Input.TakeDisplaySwitchRequest();
+}
+
 int KeyPressCount(int keyCode)
 {
     HandleWaitingEvents();
@@ -185,6 +229,7 @@ void ResetKeyboard()
 {
     HandleWaitingEvents();
     Input.ResetKeyboard();
+    Pads.ResetHits();
 }
 
 int ButtonPressCount(int button)
@@ -215,6 +260,24 @@ int CloseWasRequested()
 {
     HandleWaitingEvents();
     return Input.TakeCloseRequest() ? 1 : 0;
+}
+
+void SetPadKeys(const PadKeys& keys)
+{
+    HandleWaitingEvents();
+    Pads.SetKeys(keys, Input);
+}
+
+int PadPressCount(PadButton button)
+{
+    HandleWaitingEvents();
+    return Pads.TakeHits(button);
+}
+
+bool PadConnected()
+{
+    HandleWaitingEvents();
+    return GamepadConnected();
 }
 
 void HidePointer()

@@ -5,15 +5,21 @@
 
 #include <string>
 
+#include "media/platform/gamepad_state.h"
+
 enum KeyCode {
     KeyBackspace = 8,
     KeyEnter = 13,
+    KeyAlt = 18,
     KeyEscape = 27,
     KeySpace = 32,
     KeyLeft = 37,
     KeyUp = 38,
     KeyRight = 39,
     KeyDown = 40,
+    KeyR = 'R',
+    KeyY = 'Y',
+    KeyZ = 'Z',
     KeyF1 = 112,
 };
 
@@ -26,6 +32,14 @@ int PointerY();
 void ResetMouseButtons();
 int CloseWasRequested();
 void HidePointer();
+
+// Gamepads, hot-plugged through SDL's game controllers. Each button hit counts for the pad
+// (PadPressCount) and stands for a key of the input state above, as `keys` give it; the
+// d-pad and the left stick are the four directions. A change of keys lets go of the keys
+// the pad held and drops pending pad hits, as ResetKeyboard does.
+void SetPadKeys(const PadKeys& keys);
+int PadPressCount(PadButton button);
+bool PadConnected();
 
 // Scripted input: a file of lines "FRAME EVENT KEY" whose events are delivered as if from
 // the window once PresentFrame has been called FRAME times. Returns the empty text, or a

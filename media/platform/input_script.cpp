@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <sstream>
 
 #include "media/core/text.h"
@@ -18,6 +19,7 @@ const NamedKey NamedKeys[] = {
     {"LEFT", KeyLeft},   {"UP", KeyUp},         {"RIGHT", KeyRight},
     {"DOWN", KeyDown},   {"ENTER", KeyEnter},   {"ESCAPE", KeyEscape},
     {"SPACE", KeySpace}, {"BACKSPACE", KeyBackspace}, {"F1", KeyF1},
+    {"ALT", KeyAlt},
 };
 
 bool ParseFrame(const std::string& text, int& frame)
@@ -49,6 +51,23 @@ std::string ParseLine(const std::string& line, std::vector<ScriptedEvent>& event
         return event + " needs a key";
     if (!extra.empty())
         return "unexpected \"" + extra + "\" after the key";
+    if (LowerText(key) == "pad") {
+        if (event != "up")
+            events.push_back({frame, ScriptedEvent::PadPlug, 0});
+        if (event != "down")
+            events.push_back({frame, ScriptedEvent::PadUnplug, 0});
+        return "";
+    }
+    if (LowerText(key).starts_with("pad:")) {
+        const std::optional<PadControl> control = PadControlNamed(LowerText(key.substr(4)));
+        if (!control)
+            return "unknown gamepad control \"" + key.substr(4) + "\"";
+        if (event != "up")
+            events.push_back({frame, ScriptedEvent::PadDown, 0, *control});
+        if (event != "down")
+            events.push_back({frame, ScriptedEvent::PadUp, 0, *control});
+        return "";
+    }
     const int code = ScriptKeyCode(key);
     if (code == 0)
         return "unknown key \"" + key + "\"";
@@ -94,7 +113,8 @@ std::string InputScript::Read(const std::string& name, const std::string& text)
     return "";
 }
 
-void InputScript::Deliver(int presentCount, InputState& input)
+void InputScript::Deliver(int presentCount, InputState& input,
+                          const std::function<void(const ScriptedEvent&)>& padEvent)
 {
     for (; next_ < events_.size() && events_[next_].frame <= presentCount; ++next_) {
         const ScriptedEvent& event = events_[next_];
@@ -102,7 +122,9 @@ void InputScript::Deliver(int presentCount, InputState& input)
             input.KeyDown(event.keyCode, false);
         else if (event.kind == ScriptedEvent::KeyUp)
             input.KeyUp(event.keyCode);
-        else
+        else if (event.kind == ScriptedEvent::Close)
             input.CloseRequested();
+        else if (padEvent)
+            padEvent(event);
     }
 }

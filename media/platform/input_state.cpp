@@ -14,10 +14,18 @@ bool IsButton(int button)
     return button >= 1 && button <= 3;
 }
 
+constexpr int EnterKey = 13;
+constexpr int AltKey = 18;
+
 }  // namespace
 
-void InputState::KeyDown(int keyCode, bool repeat)
+void InputState::KeyDown(int keyCode, bool repeat, bool alt)
 {
+    // The display switch's Enter is no Enter for the screen.
+    if (keyCode == EnterKey && altEnterSwitches_ && (alt || keyHeld_[AltKey])) {
+        displaySwitchRequested_ = displaySwitchRequested_ || !repeat;
+        return;
+    }
     // However long a key is held and however the system repeats it, it counts one hit.
     if (repeat || !IsKey(keyCode) || keyHeld_[keyCode])
         return;
@@ -139,4 +147,16 @@ void InputState::ResetMouseButtons()
     buttonHeld_.fill(false);
     buttonHits_.fill(0);
     wheel_ = 0;
+}
+
+void InputState::SwitchDisplayWithAltEnter(bool on)
+{
+    altEnterSwitches_ = on;
+}
+
+bool InputState::TakeDisplaySwitchRequest()
+{
+    const bool requested = displaySwitchRequested_;
+    displaySwitchRequested_ = false;
+    return requested;
 }

@@ -10,8 +10,9 @@ class InputState {
 public:
     static constexpr int CharacterLimit = 256;
 
-    // Window events. Key codes outside 1..255 and buttons outside 1..3 are ignored.
-    void KeyDown(int keyCode, bool repeat);
+    // Window events. Key codes outside 1..255 and buttons outside 1..3 are ignored. `alt`:
+    // the window system says Alt is held, whatever the state knows of it.
+    void KeyDown(int keyCode, bool repeat, bool alt = false);
     void KeyUp(int keyCode);
     void CharacterTyped(int character);
     void ButtonDown(int button);
@@ -22,6 +23,9 @@ public:
     void Deactivated();
     void Activated();
     void CloseRequested();
+    // From now on, while on, Enter hit with Alt held asks for the other display instead of
+    // counting a hit.
+    void SwitchDisplayWithAltEnter(bool on);
 
     // Hits since the last read; reading sets them back to 0.
     int TakeKeyHits(int keyCode);
@@ -34,8 +38,9 @@ public:
     int PointerY() const { return pointerY_; }
     int WheelTotal() const { return wheel_; }
     bool Suspended() const { return suspended_; }
-    // True once for each close request.
+    // True once for each close request, and once for each Alt+Enter.
     bool TakeCloseRequest();
+    bool TakeDisplaySwitchRequest();
 
     // Held flags, hits and the waiting characters.
     void ResetKeyboard();
@@ -53,6 +58,8 @@ private:
     int wheel_ = 0;
     bool suspended_ = false;
     bool closeRequested_ = false;
+    bool altEnterSwitches_ = false;
+    bool displaySwitchRequested_ = false;
 };
 
 extern InputState Input;

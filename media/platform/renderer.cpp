@@ -1,6 +1,7 @@
 #include "media/platform/renderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,8 +21,12 @@ namespace {
 // Everything below lives with the display's context.
 struct RendererState {
     bool started = false;
+    // The layout quads are placed in, and the drawable it is shown on.
     int width = 0;
     int height = 0;
+    int drawableWidth = 0;
+    int drawableHeight = 0;
+    PictureArea area;
     ShaderProgram shader;
     // What OpenGL was last told, so state is only touched when it changes.
     int appliedBlend = 0;
@@ -38,6 +43,12 @@ RendererState Renderer;
 // The frame being drawn, and the last frame executed: the picture in the back buffer.
 DrawList Frame;
 DrawList Shown;
+// The frame being drawn at the layout's own size, while a screenshot needs it; asked for
+// the whole run, whatever display is open.
+DrawList LayoutFrame;
+bool LayoutWanted = false;
+// What the back buffer took since the last present; lives with the display's context.
+FrameChanges Changes;
 std::optional<FrameDamage> Damage;
 RedrawPlan Plan;
 
@@ -72,8 +83,29 @@ void SetScissoring(bool on)
         gl.Enable(GL_SCISSOR_TEST);
     } else {
         gl.Disable(GL_SCISSOR_TEST);
-        gl.Scissor(0, 0, Renderer.width, Renderer.height);
+        gl.Scissor(0, 0, Renderer.drawableWidth, Renderer.drawableHeight);
     }
+}
+
+// The viewport the layout is drawn through, and whether magnified pictures come out crisp:
+// the shown picture's, or the layout's own at its own size.
+void ShowLayoutAt(int left, int bottom, int width, int height, bool crisp)
+{
+    gl.Viewport(left, bottom, width, height);
+    MagnifyCrisply(crisp);
+}
+
+void ShowPictureArea()
+{
+    const PictureArea& area = Renderer.area;
+    ShowLayoutAt(area.left, Renderer.drawableHeight - area.top - area.height, area.width, area.height, area.crisp);
+}
+
+// The scissor of a rectangle of layout pixels.
+void AddScissor(const PixelRect& rect, std::vector<GLint>& boxes)
+{
+    const DrawableBox box = DrawableBoxOf(Renderer.area, Renderer.drawableHeight, rect.left, rect.top, rect.right, rect.bottom);
+    boxes.insert(boxes.end(), {box.x, box.y, box.width, box.height});
 }
 
 void DrawQuads(unsigned texture, int blendMode, int firstQuad, int quadCount)
@@ -86,7 +118,7 @@ void DrawQuads(unsigned texture, int blendMode, int firstQuad, int quadCount)
     ++Renderer.counters.drawCalls;
 }
 
-void DrawWhole(const DrawList& list)
+void DrawCommands(const DrawList& list)
 {
     SetScissoring(false);
     TakeAreasFromBuffer(false);
@@ -100,12 +132,17 @@ void DrawWhole(const DrawList& list)
             DrawQuads(command.texture, command.blendMode, command.firstQuad, command.quadCount);
         }
     }
-    Renderer.counters.quads += list.QuadCount();
-    ++Renderer.counters.wholeFrames;
 }
 
-// Draws every batch of the plan, each rectangle under its own scissor. The scissors'
-// y counts from the bottom of the frame.
+void DrawWhole(const DrawList& list)
+{
+    DrawCommands(list);
+    Renderer.counters.quads += list.QuadCount();
+    ++Renderer.counters.wholeFrames;
+    Changes.whole = true;
+}
+
+// Draws every batch of the plan, each rectangle under its own scissor.
 void DrawPlan(const RedrawPlan& plan)
 {
     UploadVertices(plan.Vertices());
@@ -116,7 +153,7 @@ void DrawPlan(const RedrawPlan& plan)
     for (const RedrawBatch& batch : plan.Batches()) {
         boxes.clear();
         for (const PixelRect& area : batch.areas)
-            boxes.insert(boxes.end(), {area.left, Renderer.height - area.bottom, area.right - area.left, area.bottom - area.top});
+            AddScissor(area, boxes);
         gl.ScissorArrayv(0, static_cast<GLsizei>(batch.areas.size()), boxes.data());
         for (int g = batch.firstGroup; g < batch.firstGroup + batch.groupCount; ++g) {
             const RedrawGroup& group = plan.Groups()[static_cast<std::size_t>(g)];
@@ -144,6 +181,7 @@ void DrawChanges()
     } else {
         Plan.Build(Frame, Damage->QuadBoundsOfAfter(), damage, Renderer.shader.areasPerBatch);
         DrawPlan(Plan);
+        Changes.rects.insert(Changes.rects.end(), damage.begin(), damage.end());
     }
 }
 
@@ -166,20 +204,26 @@ void ProbeColor(uint8_t probe[3])
 
 }  // namespace
 
-std::string StartRenderer(int width, int height)
+std::string StartRenderer(int width, int height, int drawableWidth, int drawableHeight,
+                          const PictureArea& area)
 {
     Renderer = RendererState();
     Frame.Clear();
     Shown.Clear();
+    LayoutFrame.Clear();
+    Changes = FrameChanges{true, {}};
     if (std::string error = LoadGLFunctions(); !error.empty())
         return error;
     Renderer.width = width;
     Renderer.height = height;
+    Renderer.drawableWidth = drawableWidth;
+    Renderer.drawableHeight = drawableHeight;
+    Renderer.area = area;
     if (std::string error = BuildShaderProgram(width, height, Renderer.shader); !error.empty())
         return error;
     StartVertexBuffers(Renderer.shader.areasPerBatch > 0);
-    StartTextures();
-    gl.Viewport(0, 0, width, height);
+    StartTextures(area.crisp);
+    ShowPictureArea();
     Damage.emplace(width, height);
     Renderer.started = true;
     return "";
@@ -195,6 +239,7 @@ void StopRenderer()
     Renderer = RendererState();
     Frame.Clear();
     Shown.Clear();
+    LayoutFrame.Clear();
 }
 
 void MarkFlipProbe()
@@ -209,6 +254,7 @@ void MarkFlipProbe()
     gl.ClearColor(probe[0] / 255.0f, probe[1] / 255.0f, probe[2] / 255.0f, 1.0f);
     gl.Clear(GL_COLOR_BUFFER_BIT);
     Renderer.shownOnScreen = false;
+    Changes.whole = true;
 }
 
 bool FlipProbeKept()
@@ -256,7 +302,59 @@ void ExecuteDrawList()
 
 FrameSize RendererFrameSize()
 {
+    return Renderer.started ? FrameSize{Renderer.drawableWidth, Renderer.drawableHeight} : FrameSize();
+}
+
+FrameSize RendererLayoutSize()
+{
     return Renderer.started ? FrameSize{Renderer.width, Renderer.height} : FrameSize();
+}
+
+const PictureArea& RendererPictureArea()
+{
+    return Renderer.area;
+}
+
+
+void ResizeRenderer(int drawableWidth, int drawableHeight, const PictureArea& area)
+{
+    if (!Renderer.started)
+        return;
+    Renderer.drawableWidth = drawableWidth;
+    Renderer.drawableHeight = drawableHeight;
+    Renderer.area = area;
+    ShowPictureArea();
+    // The back buffer's picture no longer matches the last frame's list.
+    Damage->Forget();
+    Renderer.shownOnScreen = false;
+    Changes.whole = true;
+}
+
+FrameChanges TakeFrameChanges()
+{
+    FrameChanges taken = std::move(Changes);
+    Changes = FrameChanges();
+    return taken;
+}
+
+void RecordLayoutPicture(bool on)
+{
+    LayoutWanted = on;
+    LayoutFrame.Clear();
+}
+
+bool LayoutPictureRecorded()
+{
+    return LayoutWanted && Renderer.started && Renderer.area.scale != 1;
+}
+
+void ExecuteLayoutDrawList()
+{
+    if (!Renderer.started)
+        return;
+    ShowLayoutAt(0, 0, Renderer.width, Renderer.height, false);
+    DrawCommands(LayoutFrame);
+    ShowPictureArea();
 }
 
 const RenderCounters& RendererCounters()
@@ -264,7 +362,20 @@ const RenderCounters& RendererCounters()
     return Renderer.counters;
 }
 
-void DrawQuad(unsigned textureId, float x, float y, const QuadCorner corners[4])
+namespace {
+
+void AddQuad(unsigned textureId, const Vertex placed[4], DrawTarget target)
+{
+    const int blendMode = CurrentDrawingState().blendMode;
+    if (target != DrawTarget::Layout)
+        Frame.AddQuad(textureId, blendMode, placed, TextureSerial(textureId));
+    if (target != DrawTarget::Shown && LayoutPictureRecorded())
+        LayoutFrame.AddQuad(textureId, blendMode, placed, TextureSerial(textureId));
+}
+
+}  // namespace
+
+void DrawQuad(unsigned textureId, float x, float y, const QuadCorner corners[4], DrawTarget target)
 {
     const DrawingState& state = CurrentDrawingState();
     Vertex placed[4];
@@ -273,7 +384,7 @@ void DrawQuad(unsigned textureId, float x, float y, const QuadCorner corners[4])
         placed[i] = MakeVertex(x + c.x * state.ix + c.y * state.iy,
                                y + c.x * state.jx + c.y * state.jy, c, state);
     }
-    Frame.AddQuad(textureId, state.blendMode, placed, TextureSerial(textureId));
+    AddQuad(textureId, placed, target);
 }
 
 void DrawScreenQuad(unsigned textureId, const QuadCorner corners[4])
@@ -282,12 +393,16 @@ void DrawScreenQuad(unsigned textureId, const QuadCorner corners[4])
     Vertex placed[4];
     for (int i = 0; i < 4; ++i)
         placed[i] = MakeVertex(corners[i].x, corners[i].y, corners[i], state);
-    Frame.AddQuad(textureId, state.blendMode, placed, TextureSerial(textureId));
+    AddQuad(textureId, placed, DrawTarget::Both);
 }
 
 void DrawClear()
 {
     const DrawingState& state = CurrentDrawingState();
-    Frame.AddClear(static_cast<uint8_t>(state.backdropRed), static_cast<uint8_t>(state.backdropGreen),
-                   static_cast<uint8_t>(state.backdropBlue));
+    const auto red = static_cast<uint8_t>(state.backdropRed);
+    const auto green = static_cast<uint8_t>(state.backdropGreen);
+    const auto blue = static_cast<uint8_t>(state.backdropBlue);
+    Frame.AddClear(red, green, blue);
+    if (LayoutPictureRecorded())
+        LayoutFrame.AddClear(red, green, blue);
 }

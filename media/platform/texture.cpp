@@ -14,10 +14,17 @@ struct TextureState {
     GLuint boundTexture = 0;
     // Textures freed while the frame still draws them go after it has been drawn.
     std::vector<GLuint> doomedTextures;
-    // The serial of the picture each texture name holds now, by name.
+    // The serial of the picture each texture name holds now, and its flags, by name.
     std::vector<uint32_t> textureSerials;
+    std::vector<uint8_t> textureFlags;
     uint32_t lastSerial = 0;
+    bool crisp = false;
 };
+
+GLint Magnification(int flags, bool crisp)
+{
+    return (flags & TextureFiltered) && !crisp ? GL_LINEAR : GL_NEAREST;
+}
 
 TextureState Textures;
 // Lives for the whole run, so textures made for an earlier display are told apart.
@@ -39,12 +46,15 @@ GLuint UploadTexture(const uint8_t* rgba, int width, int height, int flags)
         minFilter = filtered ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_NEAREST;
     }
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, Magnification(flags, Textures.crisp));
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    if (Textures.textureSerials.size() <= id)
+    if (Textures.textureSerials.size() <= id) {
         Textures.textureSerials.resize(id + 1, 0);
+        Textures.textureFlags.resize(id + 1, 0);
+    }
     Textures.textureSerials[id] = ++Textures.lastSerial;
+    Textures.textureFlags[id] = static_cast<uint8_t>(flags);
     return id;
 }
 
@@ -78,9 +88,10 @@ int NextDisplayGeneration(int generation)
     return next == 0 ? 1 : static_cast<int>(next);
 }
 
-void StartTextures()
+void StartTextures(bool crisp)
 {
     Textures = TextureState();
+    Textures.crisp = crisp;
     const uint8_t white[4] = {255, 255, 255, 255};
     Textures.whiteTexture = UploadTexture(white, 1, 1, 0);
     Textures.started = true;
@@ -95,6 +106,21 @@ void StopTextures()
     gl.DeleteTextures(1, &Textures.whiteTexture);
     Textures = TextureState();
     Generation = NextDisplayGeneration(Generation);
+}
+
+void MagnifyCrisply(bool crisp)
+{
+    if (!Textures.started || crisp == Textures.crisp)
+        return;
+    Textures.crisp = crisp;
+    // Only filtered textures change: the others are magnified by the nearest texel anyway.
+    for (GLuint id = 0; id < Textures.textureFlags.size(); ++id) {
+        if (!(Textures.textureFlags[id] & TextureFiltered))
+            continue;
+        gl.BindTexture(GL_TEXTURE_2D, id);
+        gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, Magnification(Textures.textureFlags[id], crisp));
+    }
+    gl.BindTexture(GL_TEXTURE_2D, Textures.boundTexture);
 }
 
 void BindTexture(unsigned texture)
@@ -118,6 +144,7 @@ void DeleteDoomedTextures()
     for (GLuint id : Textures.doomedTextures) {
         if (id == Textures.boundTexture)
             Textures.boundTexture = 0;
+        Textures.textureFlags[id] = 0;
     }
     gl.DeleteTextures(static_cast<GLsizei>(Textures.doomedTextures.size()),
                       Textures.doomedTextures.data());

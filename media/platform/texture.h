@@ -32,8 +32,13 @@ int DisplayGeneration();
 int NextDisplayGeneration(int generation);
 
 // The renderer's side. StartTextures and StopTextures each raise the generation: the
-// renderer calls them as the display's context comes and goes.
-void StartTextures();
+// renderer calls them as the display's context comes and goes. Where the picture is shown
+// at a whole factor above 1 (`crisp`), textures are magnified by their nearest texel,
+// whatever their flags, so that every layout pixel becomes a square of one colour.
+void StartTextures(bool crisp);
+// Crisp magnification on or off for every texture of the display, from now on: off while
+// the layout's own picture is drawn for a screenshot, as an unscaled display draws it.
+void MagnifyCrisply(bool crisp);
 void StopTextures();
 // Binds a texture for the next draw call; 0 binds plain white, so quads draw their colour.
 void BindTexture(unsigned id);

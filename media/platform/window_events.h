@@ -6,5 +6,16 @@
 // with this SDL id; 0 takes none. Either way every key and button starts released.
 void FollowWindowInput(unsigned windowId);
 
-// Display (display.cpp): the followed window lost or regained the input focus.
+// Input: whether Alt with Enter asks for the other display instead of hitting Enter; and
+// the request, true once for each Alt+Enter.
+void SwitchDisplayWithAltEnter(bool on);
+bool TakeDisplaySwitchRequest();
+
+// Display (display.cpp): the followed window lost or regained the input focus, or changed
+// its size.
 void DisplayFocusChanged(bool gained);
+void DisplaySizeChanged();
+// The window system showed the window afresh, as after another window covered it.
+void DisplayExposed();
+// A point of the window, in the desktop's units, as a point of the layout.
+void PointerInLayout(int& x, int& y);

@@ -258,3 +258,40 @@ TEST_F(SettingsTest, ARenameThatFailsLeavesWhatWasThereAndNoTemporaryFile)
     EXPECT_TRUE(std::filesystem::is_directory("Settings.ini"));
     EXPECT_FALSE(FileExists("Settings.ini.tmp"));
 }
+
+namespace {
+
+TEST_F(SettingsTest, AnOptionalKeyReadsWithoutAWarning)
+{
+    WriteFileBytes("Settings.ini", "Music = 1\r\nFullscreen = Desktop\r\n");
+    EXPECT_EQ(ReadOptionalSetting("fullscreen"), "desktop");
+    EXPECT_EQ(ReadOptionalSetting("Window_scale"), std::nullopt);
+    EXPECT_FALSE(Logged("Window_scale"));
+}
+
+TEST_F(SettingsTest, ThePlayersFilesAreReadAndWrittenInTheirFolder)
+{
+    std::filesystem::create_directory("saves");
+    WriteFileBytes("Settings.ini", "music = 1\r\n");
+    WriteFileBytes("saves/Settings.ini", "music = 0\r\n");
+    WriteFileBytes("English.dat", "menu0 = main\r\n");
+    KeepSettingsFilesIn(dir.Path() + "/saves", {"Settings.ini", "Hiscores.dat"});
+    EXPECT_EQ(SettingsFilePath("Settings.ini"), dir.Path() + "/saves/Settings.ini");
+    EXPECT_EQ(SettingsFilePath("English.dat"), "English.dat");
+    EXPECT_EQ(ReadSettingInt("music"), 0);
+    WriteSetting("music", "1");
+    EXPECT_EQ(ReadFileBytes("saves/Settings.ini"), "music = 1\r\n");
+    EXPECT_EQ(ReadFileBytes("Settings.ini"), "music = 1\r\n");
+    SetSettingsFile("English.dat");
+    EXPECT_EQ(ReadSettingStr("menu0"), "main");
+    // A file of the folder that is missing is named where it was looked for.
+    SetSettingsFile("Hiscores.dat");
+    WriteSetting("0.player", "anna");
+    EXPECT_EQ(ReadFileBytes("saves/Hiscores.dat"), "0.player = anna\r\n");
+    EXPECT_FALSE(std::filesystem::exists("Hiscores.dat"));
+    KeepSettingsFilesIn("", {});
+    EXPECT_EQ(SettingsFilePath("Settings.ini"), "Settings.ini");
+    SetSettingsFile("Settings.ini");
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/screen_words.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -205,6 +206,21 @@ TEST_P(LanguageFile, SwitchWordsStandOnlyWhereTheGameAppendsThem)
     }
 }
 
+TEST_P(LanguageFile, DefinesEveryTextTheScreensShowBesidesTheMenus)
+{
+    for (const std::string& key : ScreenWordKeys())
+        EXPECT_NE(file.Str(key), "") << key;
+    // The level files' own titles are English; the Finnish file gives every level its own.
+    for (int level = 0; level < LevelCount; ++level)
+        EXPECT_EQ(file.Has(TitleKey(level)), GetParam().file == "Finnish.dat") << TitleKey(level);
+}
+
+TEST_P(LanguageFile, EveryMenuButTheMainMenuEndsWithAWayBackForEscape)
+{
+    for (int m = 1; m < menus; m++)
+        EXPECT_TRUE(IsMenuNumber(Action(m, Entries(m) - 1))) << "menu " << m;
+}
+
 INSTANTIATE_TEST_SUITE_P(Data, LanguageFile,
                          ::testing::Values(Language{"English.dat", {"ON", "OFF", "WINDOWED", "FULLSCREEN"}},
                                            Language{"Finnish.dat", {"ON", "EI", "IKKUNA", "KOKORUUTU"}}),
@@ -240,6 +256,18 @@ TEST(SettingsFile, OpensWindowedWithMusicAndOnlyTheFirstLevel)
         EXPECT_EQ(settings.Str(std::to_string(n)), n == 0 ? "1" : "0") << "level " << n;
     EXPECT_EQ(std::count(settings.bytes.begin(), settings.bytes.end(), '\n'),
               std::count(settings.bytes.begin(), settings.bytes.end(), '\r'));
+}
+
+TEST(SettingsFile, ShowsTheLargestWindowThatFitsAndAFullScreenAtTheDesktopsMode)
+{
+    KeyValueFile settings("Settings.ini");
+    EXPECT_EQ(settings.Str("Window_scale"), "0");
+    EXPECT_EQ(settings.Str("Fullscreen"), "desktop");
+}
+
+TEST(SettingsFile, HasTheKeyThatRemembersTheLanguageStartingOnEnglish)
+{
+    EXPECT_EQ(KeyValueFile("Settings.ini").Str("Language"), "english");
 }
 
 TEST(HiscoreFile, EveryLevelIsFreeWithAnEmptyScore)

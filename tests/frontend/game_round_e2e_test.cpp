@@ -31,11 +31,12 @@ Rgb CellColor(const FramePixels& frame, int column, int row)
     return AverageColor(frame, CellX(column) + 4, CellY(row) + 4, 24, 24);
 }
 
-// "Hiscores.dat" after a record on level 0, the other two levels free.
-std::string RecordOnLevel0(const std::string& name, const std::string& steps)
+// "Hiscores.dat" after a record on level 0, the other two levels free; the frames of the
+// record's steps come last, a key the shipped file does not have.
+std::string RecordOnLevel0(const std::string& name, const std::string& steps, const std::string& frames)
 {
     return CrLf({"0.player = " + name, "0.score = " + steps, "1.player = none", "1.score = ",
-                 "2.player = none", "2.score = "});
+                 "2.player = none", "2.score = ", "0.frames = " + frames});
 }
 
 class GameRound : public testing::Test {
@@ -69,7 +70,7 @@ TEST_F(GameRound, EnglishRecordUnlockAndReplay)
     const auto ended = std::filesystem::file_time_type::clock::now();
     EXPECT_EQ(run.status, 0) << run.errors;
 
-    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("anna", "dd"));
+    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("anna", "dd", "3 19"));
     EXPECT_EQ(game.Read("Settings.ini"), LowerText(GameFolder::SettingsLines(2, 1, 0)));
 
     // Enter on the locked level left the menu on the screen: blue, no green play field.
@@ -129,7 +130,7 @@ TEST_F(GameRound, FinnishRecordAfterARestartCountsOnlyTheStepsSinceIt)
         "150 press O\n152 press L\n154 press L\n156 press I\n158 press Enter\n",
         "--frames 175 --screenshot 41:pause.png --screenshot 155:finish.png");
     EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("olli", "sddw"));
+    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("olli", "sddw", "4 24 44 64"));
     EXPECT_EQ(game.Read("Settings.ini"), LowerText(GameFolder::SettingsLines(2, 1, 0)));
 }
 
@@ -162,7 +163,7 @@ TEST_F(GameRound, ClosingTheFinishScreenStillWritesTheUnlockAndTheRecord)
         "75 press B\n77 press O\n80 close\n",
         "--frames 200");
     EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("bo", "dd"));
+    EXPECT_EQ(game.Read("Hiscores.dat"), RecordOnLevel0("bo", "dd", "3 19"));
     EXPECT_EQ(game.Read("Settings.ini"), LowerText(GameFolder::SettingsLines(2, 1, 0)));
 }
 

@@ -33,3 +33,21 @@ TEST(Options, NamesTheArgumentAtFault)
     EXPECT_EQ(ParseOptions({"--help"}, options), "");
     EXPECT_TRUE(options.help);
 }
+
+TEST(Options, AScreenshotAsShownIsOneOfTheScreenshots)
+{
+    Options options;
+    EXPECT_EQ(ParseOptions({"--screenshot", "3:a.png", "--shown-screenshot", "4:b.png"}, options), "");
+    ASSERT_EQ(options.screenshots.size(), 2u);
+    EXPECT_FALSE(options.screenshots[0].asShown);
+    EXPECT_TRUE(options.screenshots[1].asShown);
+    EXPECT_EQ(options.screenshots[1].frame, 4);
+    EXPECT_EQ(options.screenshots[1].file, "b.png");
+    EXPECT_EQ(ParseOptions({"--shown-screenshot"}, options), "missing value after --shown-screenshot");
+    EXPECT_EQ(ParseOptions({"--shown-screenshot", "x:b.png"}, options),
+              "--shown-screenshot needs FRAME:FILE, not: x:b.png");
+    EXPECT_EQ(ParseOptions({"--shown-screenshot", "-2:b.png"}, options),
+              "--shown-screenshot needs FRAME:FILE, not: -2:b.png");
+    EXPECT_EQ(ParseOptions({"--shown-screenshot", "7:"}, options), "--shown-screenshot needs FRAME:FILE, not: 7:");
+    EXPECT_EQ(ParseOptions({"--shown-screenshots", "7:a"}, options), "unknown option: --shown-screenshots");
+}

@@ -1,7 +1,8 @@
 // The real game's screens as a player sees them, compared with the pictures kept in
 // tests/frontend/screens: the language screen, a level page, a level, the pause menu over it
 // and the finish screen of a new record. A screen that changes on purpose is kept anew from
-// build/screenshots after a look at it.
+// build/screenshots after a look at it. These are the screens as the menus and the finish
+// messages of the language files draw them, without the texts added beside them.
 #include <gtest/gtest.h>
 
 #include "tests/support/game_folder.h"
@@ -14,6 +15,7 @@ const std::string Kept = TINDLEWICK_SOURCE_DIR "/tests/frontend/screens/";
 TEST(Screens, LanguageScreenLevelAndPauseMenu)
 {
     GameFolder game;
+    game.DropScreenWords();
     game.WriteLevel(0, {"#######################", "#@....w....#.....k....#",
                         "#.$...w....A.........##", "#.....x....#....o.....#",
                         "#####.##########......#", "#.........a.....$...*.#",
@@ -31,6 +33,7 @@ TEST(Screens, LanguageScreenLevelAndPauseMenu)
 TEST(Screens, FinishScreenOfANewRecord)
 {
     GameFolder game;
+    game.DropScreenWords();
     game.WriteLevel(0, {"#######", "#@$.*.#", "#######"});
     const GameResult run = game.Run(
         "3 press Enter\n6 press Enter\n9 press Enter\n12 down Right\n50 up Right\n"
@@ -43,6 +46,7 @@ TEST(Screens, FinishScreenOfANewRecord)
 TEST(Screens, LevelPageWithALockedLevelTheHighlightAndABestResult)
 {
     GameFolder game;
+    game.DropScreenWords();
     game.WriteLevel(0, {"#######", "#@$.*.#", "#######"});
     game.Write("Hiscores.dat", CrLf({"0.player = mira", "0.score = ddsaw", "1.player = none", "1.score = ",
                                      "2.player = none", "2.score = "}));

@@ -1,77 +1,10 @@
 #include "game/world_snapshot.h"
 
-#include <sstream>
-#include <typeinfo>
-
 #include "media/core/random.h"
+#include "tests/game/world_fields.h"
 #include "tests/game/world_fixture.h"
 
 namespace {
-
-// Floats exactly, so that two worlds compare equal only when every bit does.
-std::string Exact(float value)
-{
-    std::ostringstream text;
-    text << std::hexfloat << value;
-    return text.str();
-}
-
-// Every field of an object, whatever its class.
-std::string ObjectFields(const TGameObject& object)
-{
-    std::ostringstream text;
-    text << typeid(object).name() << " " << KindTag(object.Kind) << " x " << Exact(object.X) << " y "
-         << Exact(object.Y) << " moving " << object.Moving << " facing " << object.Facing;
-    if (const auto* wall = dynamic_cast<const TWally*>(&object))
-        text << " variant " << wall->Variant;
-    if (const auto* floor = dynamic_cast<const TFloory*>(&object))
-        text << " variant " << floor->Variant;
-    if (const auto* gate = dynamic_cast<const TColorGate*>(&object))
-        text << " color " << gate->ColorIndex << " saved " << Exact(gate->SavedX) << "," << Exact(gate->SavedY);
-    if (const auto* button = dynamic_cast<const TButty_Active*>(&object))
-        text << " color " << button->ColorIndex << " pressed " << button->Pressed << " hold " << button->HoldTimer;
-    if (const auto* button = dynamic_cast<const TButty_Static*>(&object))
-        text << " color " << button->ColorIndex << " pressed " << button->Pressed;
-    if (const auto* coin = dynamic_cast<const TCoin*>(&object))
-        text << " scale " << Exact(coin->Scale) << " growing " << coin->Growing;
-    if (const auto* boulder = dynamic_cast<const TBoulder*>(&object))
-        text << " angle " << boulder->Angle;
-    if (const auto* player = dynamic_cast<const TPlayer*>(&object))
-        text << " replaying " << player->ReplayMoves;
-    return text.str();
-}
-
-std::string ParticleFields(const TWisp_Particle& particle)
-{
-    std::ostringstream text;
-    text << Exact(particle.X) << "," << Exact(particle.Y) << " speed " << Exact(particle.SpeedX) << ","
-         << Exact(particle.SpeedY) << " life " << particle.Life << "/" << particle.MaxLife << " image "
-         << particle.ImageIndex << " fades " << particle.Fades << " alpha " << Exact(particle.Alpha) << " spin "
-         << Exact(particle.Spin) << " rotation " << Exact(particle.Rotation);
-    return text.str();
-}
-
-// The whole world, one line a fact: what a snapshot must bring back.
-std::vector<std::string> WorldFields()
-{
-    std::vector<std::string> lines;
-    std::ostringstream globals;
-    globals << "level " << LevelTitle << " keys " << KeysInLevel << " coins " << CoinsInLevel << " | moves "
-            << MoveCount << " " << ReplayString << " keys " << KeysTaken << " coins " << CoinsTaken << " goal "
-            << GoalOpen << " | blink " << PlayerFrame << " " << IdleCounter << " " << BlinkDelay << " | goal angle "
-            << Exact(GoalAngle) << " park " << Exact(GateParkX) << "," << Exact(GateParkY) << " | state "
-            << GameState << " | random " << RandomState();
-    lines.push_back(globals.str());
-    lines.push_back("player " + ObjectFields(*Player));
-    for (const GameObject& object : LevelObjects)
-        lines.push_back(ObjectFields(*object));
-    for (const Emitter& emitter : Emitters) {
-        lines.push_back("emitter");
-        for (const std::shared_ptr<TWisp_Particle>& particle : emitter->Particles)
-            lines.push_back(ParticleFields(*particle));
-    }
-    return lines;
-}
 
 std::vector<const TGameObject*> ObjectsInList()
 {

@@ -23,6 +23,17 @@ std::string ReplaceMark(std::string text, const std::string& mark, const std::st
     return text;
 }
 
+// Whether one of the settings names the same variable ("NAME=value", or "NAME" alone).
+bool Overridden(const std::string& inherited, const std::vector<std::string>& settings)
+{
+    const std::string name = inherited.substr(0, inherited.find('='));
+    for (const std::string& setting : settings) {
+        if (setting.substr(0, setting.find('=')) == name)
+            return true;
+    }
+    return false;
+}
+
 // What the child needs, made before the fork: after it, only plain system calls are safe
 // in a program that may run threads.
 struct Launch {
@@ -35,10 +46,14 @@ struct Launch {
     {
         for (const std::string& arg : arguments)
             args.push_back(ReplaceMark(arg, setup.pipeMark, pipeEnd));
-        for (char** setting = environ; *setting; ++setting)
-            environment.emplace_back(*setting);
-        for (const std::string& setting : setup.environment)
-            environment.push_back(ReplaceMark(setting, setup.pipeMark, pipeEnd));
+        for (char** setting = environ; *setting; ++setting) {
+            if (!Overridden(*setting, setup.environment))
+                environment.emplace_back(*setting);
+        }
+        for (const std::string& setting : setup.environment) {
+            if (setting.find('=') != std::string::npos)
+                environment.push_back(ReplaceMark(setting, setup.pipeMark, pipeEnd));
+        }
         for (std::string& arg : args)
             argv.push_back(arg.data());
         argv.push_back(nullptr);

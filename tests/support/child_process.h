@@ -9,7 +9,8 @@
 
 struct ChildSetup {
     std::string folder;                    // where the program runs; empty: where we run
-    std::vector<std::string> environment;  // "NAME=value", added to ours
+    // "NAME=value", added to ours in place of ours of that name; "NAME" alone leaves ours out.
+    std::vector<std::string> environment;
     // Files for the standard output and errors, created or emptied; empty keeps ours.
     std::string output;
     std::string errors;

@@ -1,8 +1,11 @@
 #include "tests/support/game_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 
+#include "frontend/screen_words.h"
 #include "game/level_format.h"
+#include "media/core/text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/level_builder.h"
 
@@ -68,12 +71,34 @@ void GameFolder::DropPicture(const std::string& missing) const
     fs::remove(graphics / missing);
 }
 
-GameResult RunTindlewick(const std::string& folder, const std::string& arguments)
+void GameFolder::DropScreenWords() const
+{
+    std::vector<std::string> keys = ScreenWordKeys();
+    for (int level = 0; level < LevelSlots; ++level)
+        keys.push_back(TitleKey(level));
+    for (const char* file : {"English.dat", "Finnish.dat"}) {
+        std::string kept;
+        const std::string bytes = Read(file);
+        for (std::size_t start = 0; start < bytes.size();) {
+            const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
+            const std::string line = bytes.substr(start, end - start);
+            const std::string key = LowerText(line.substr(0, line.find(" = ")));
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+                kept += line;
+            start = end;
+        }
+        Write(file, kept);
+    }
+}
+
+GameResult RunTindlewick(const std::string& folder, const std::string& arguments,
+                         const std::vector<std::string>& environment, const std::string& program)
 {
     std::vector<std::string> argv = SplitArguments(arguments);
-    argv.insert(argv.begin(), TINDLEWICK_BUILD_DIR "/frontend/tindlewick");
+    argv.insert(argv.begin(), program.empty() ? TINDLEWICK_BUILD_DIR "/frontend/tindlewick" : program);
     ChildSetup setup;
     setup.folder = folder;
+    setup.environment = environment;
     setup.output = folder + "/out.txt";
     setup.errors = folder + "/errors.txt";
     ChildProcess game(argv, setup);
@@ -83,8 +108,9 @@ GameResult RunTindlewick(const std::string& folder, const std::string& arguments
     return run;
 }
 
-GameResult GameFolder::Run(const std::string& script, const std::string& arguments) const
+GameResult GameFolder::Run(const std::string& script, const std::string& arguments,
+                           const std::vector<std::string>& environment) const
 {
     WriteFileBytes(run_.File("script.txt"), script);
-    return RunTindlewick(run_.Path(), "--data '" + Path() + "' --script script.txt " + arguments);
+    return RunTindlewick(run_.Path(), "--data '" + Path() + "' --script script.txt " + arguments, environment);
 }

@@ -12,9 +12,11 @@ struct GameResult {
     std::string errors;   // what it wrote to the standard error stream
 };
 
-// Runs tindlewick in `folder` with the arguments; its output goes to out.txt and errors.txt
-// there.
-GameResult RunTindlewick(const std::string& folder, const std::string& arguments);
+// Runs tindlewick in `folder` with the arguments and the settings added to its environment
+// (as ChildSetup takes them); its output goes to out.txt and errors.txt there. `program`:
+// another tindlewick than the one built, such as an installed one.
+GameResult RunTindlewick(const std::string& folder, const std::string& arguments,
+                         const std::vector<std::string>& environment = {}, const std::string& program = "");
 
 class GameFolder {
 public:
@@ -30,10 +32,15 @@ public:
                     const std::vector<std::string>& legend = {}) const;
     // A copy of the shipped pictures in place of the linked folder, without `missing`.
     void DropPicture(const std::string& missing) const;
+    // The language files without the keys of the texts the screens show besides the menus
+    // and the finish messages (frontend/screen_words.h), for the screens as those alone
+    // draw them.
+    void DropScreenWords() const;
 
     // Runs the game on this folder with the script's lines ("FRAME EVENT KEY") and the
     // further arguments; screenshots named in `arguments` land in the run folder.
-    GameResult Run(const std::string& script, const std::string& arguments = "") const;
+    GameResult Run(const std::string& script, const std::string& arguments = "",
+                   const std::vector<std::string>& environment = {}) const;
     // A file of the run folder (screenshots).
     std::string Shot(const std::string& name) const { return run_.File(name); }
 

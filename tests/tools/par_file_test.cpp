@@ -4,6 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "frontend/level_unlocks.h"
+#include "frontend/par_table.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/temp_dir.h"
+
 TEST(ParFile, WritesOneLinePerLevelAndReadsItBack)
 {
     const std::map<int, int> pars = {{0, 14}, {1, 0}, {24, 311}};
@@ -18,6 +25,26 @@ TEST(ParFile, WritesOneLinePerLevelAndReadsItBack)
     EXPECT_TRUE(read.empty());
 }
 
+// The solver writes the file and the game reads it: every par the solver may write, for every
+// level the game has, must reach the game's screens as it was written.
+TEST(ParFile, TheGameReadsEveryParTheSolverWrites)
+{
+    TempDir folder;
+    WorkingDir inFolder(folder.Path());
+    std::filesystem::create_directory("Levels");
+    WriteFileBytes("Settings.ini", GameFolder::SettingsLines(LevelSlots - 1, 0, 0));
+    std::map<int, int> pars;
+    for (int level = 0; level < LevelSlots; level += 2)
+        pars[level] = level == 0 ? 0 : level == 2 ? LargestPar : level * 7;
+    WriteFileBytes(ParFileName, FormatParFile(pars));
+    LastLevel = LevelSlots - 1;
+    ReadParTable();
+    for (int level = 0; level < LevelSlots; ++level)
+        EXPECT_EQ(LevelPar[level], pars.count(level) != 0 ? pars[level] : UnknownPar) << "level " << level;
+    LastLevel = 0;
+    LevelPar.fill(UnknownPar);
+}
+
 TEST(ParFile, RefusesEveryBadFileWithItsLineAndFault)
 {
     const std::pair<const char*, const char*> bad[] = {
@@ -28,10 +55,10 @@ TEST(ParFile, RefusesEveryBadFileWithItsLineAndFault)
         {"-1 = 2\n", "Par.dat, line 1: \"-1\" is no level number"},
         {" 1 = 2\n", "Par.dat, line 1: \" 1\" is no level number"},
         {"level = 2\n", "Par.dat, line 1: \"level\" is no level number"},
-        {"1 = \n", "Par.dat, line 1: \"\" is no par from 0 to 100000"},
+        {"1 = \n", "Par.dat, line 1: \"\" is no par from 0 to 99999"},
         {"1 = -3\n", "Par.dat, line 1: \"-3\" is no par"},
         {"1 = 007\n", "Par.dat, line 1: \"007\" is no par"},
-        {"1 = 100001\n", "Par.dat, line 1: \"100001\" is no par"},
+        {"1 = 100000\n", "Par.dat, line 1: \"100000\" is no par"},
         {"1 = 99999999999999\n", "Par.dat, line 1: \"99999999999999\" is no par"},
         {"1 = 12 steps\n", "Par.dat, line 1: \"12 steps\" is no par"},
         {"1 = 2\n\n\n4 = x\n", "Par.dat, line 4: \"x\" is no par"},

@@ -46,7 +46,7 @@ TEST_F(Simulator, AReplayIntoTheGoalRecordsTheFinishAndStopsThatFrame)
                          "\"coins_in_level\": 0, \"moves\": 3, \"record\": \"DDD\", \"keys_taken\": 0, "
                          "\"coins_taken\": 0, \"goal_open\": 0, \"particles\": 0, "
                          "\"finished\": {\"frame\": 33, \"moves\": 2, \"record\": \"DD\", "
-                         "\"keys_taken\": 1, \"coins_taken\": 0}"))
+                         "\"keys_taken\": 1, \"coins_taken\": 0, \"frames\": [1, 17]}"))
         << run.output;
     EXPECT_TRUE(Has(run, "{\"kind\": \"WALLY\", \"x\": 50, \"y\": 25, \"variant\": 0}"));
     EXPECT_TRUE(Has(run, "{\"kind\": \"GOAL\", \"x\": 178, \"y\": 57}"));
@@ -90,6 +90,63 @@ TEST_F(Simulator, BadArgumentsGiveTheUsageAndStatusTwo)
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_TRUE(Has(run, "usage: tindlewick-sim LEVEL_FILE [--moves LETTERS | --keys SCRIPT] [--frames N]"))
             << arguments;
+    }
+}
+
+TEST_F(Simulator, UndoRedoAndRestartHitsLandInTheNextFrame)
+{
+    const std::string level = Level({"########", "#@$..*.#"});
+    // The second step, decided in frame 27, is undone in frame 68, which runs as frame 27
+    // again with nothing held; the step is made anew in frame 28 of the run as it stands.
+    ChildRun run = Simulate(level + " --keys \"R16 -10 R1 -40 undo -1 R60\"");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Has(run, "\"record\": \"DDD\", \"keys_taken\": 0, \"coins_taken\": 1, \"frames\": [1, 28, 44]}"))
+        << run.output;
+    // Redone, it keeps its frame.
+    run = Simulate(level + " --keys \"R16 -10 R1 -40 undo -1 redo R60\"");
+    EXPECT_TRUE(Has(run, "\"frames\": [1, 27, 43]}")) << run.output;
+    // Hits in one frame are taken restart first, then the undos, then the redos; an undo at
+    // the end of the script lands in the frame after it.
+    run = Simulate(level + " --keys \"R16 redo undo -1\"");
+    EXPECT_TRUE(Has(run, "\"moves\": 1, \"record\": \"D\"")) << run.output;
+    run = Simulate(level + " --keys \"R40 undo\"");
+    EXPECT_TRUE(Has(run, "\"moves\": 2, \"record\": \"DD\", \"keys_taken\": 0, \"coins_taken\": 1")) << run.output;
+    run = Simulate(level + " --keys \"R40 undo restart -1\"");
+    EXPECT_TRUE(Has(run, "{\"frames\": 41, ")) << run.output;
+    EXPECT_TRUE(Has(run, "\"moves\": 0, \"record\": \"\", \"keys_taken\": 0, \"coins_taken\": 0")) << run.output;
+    EXPECT_TRUE(Has(run, "{\"kind\": \"COIN\", \"x\": 114, \"y\": 57"));
+}
+
+TEST_F(Simulator, FramesGivenWithTheLettersReplayFrameForFrame)
+{
+    // Pushed at once from the active button, the boulder rolls through the gate to the far
+    // wall; pushed after a wait, it stays beside the button.
+    const std::string level = Level({"########", "#@aoA..#"});
+    ChildRun run = Simulate(level + " --moves DD");
+    EXPECT_TRUE(Has(run, "{\"kind\": \"BOULDER\", \"x\": 242, \"y\": 57, \"moving\": 0")) << run.output;
+    run = Simulate(level + " --moves DD --at 1,60");
+    EXPECT_TRUE(Has(run, "{\"kind\": \"BOULDER\", \"x\": 146, \"y\": 57, \"moving\": 0")) << run.output;
+    EXPECT_TRUE(Has(run, "{\"frames\": 75, ")) << run.output;
+    run = Simulate(level + " --at 1,60 --moves DD");
+    EXPECT_TRUE(Has(run, "{\"frames\": 75, ")) << "in either order";
+}
+
+TEST_F(Simulator, BadFramesAndKeyItemsAreNamed)
+{
+    const std::string level = Level({"#@#"});
+    for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
+             {" --at 3", "--at needs --moves"},
+             {" --keys R1 --at 3", "--at needs --moves"},
+             {" --moves DD --at 1", "--at: 1 frame for 2 steps, for --moves DD"},
+             {" --moves DD --at 5,3", "--at: frame 3 after frame 5, for --moves DD"},
+             {" --moves DD --at 0,3", "--at: frame 0, where frames count from 1, for --moves DD"},
+             {" --moves DD --at 1,x", "--at: \"x\" is not a frame number, for --moves DD"},
+             {" --moves D --at 1 --at 2", "give --at once"},
+             {" --keys undo2", "--keys: bad item \"undo2\""},
+             {" --keys Undo", "--keys: bad item \"Undo\""}}) {
+        const ChildRun run = Simulate(level + arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_TRUE(Has(run, "tindlewick-sim: " + message)) << arguments << "\n" << run.output;
     }
 }
 

@@ -10,6 +10,7 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont
 from paint import Layer, rgb
 
 STRIP_W, STRIP_H = 800, 60
+STRIP_DARKENING = (100, 58, 45)
 LOGO_H = 120
 LOGO_FONT = "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf"
 
@@ -39,7 +40,12 @@ def pattern(height):
     grey = np.clip(value, 0, 1)
     # A faint warmth, so the tints keep a little life.
     color = np.dstack([grey, grey * 0.99, grey * 0.97])
-    return Image.fromarray(np.round(color * 255).astype(np.uint8), "RGB")
+    # Darker where the blue tint shows most, in green and blue, so that the white captions
+    # read on the menus' highlight, which lies at half strength over this pattern; red,
+    # which neither tint shows much, darker still. Each channel by as much as leaves the
+    # screens within a few steps of what they were.
+    color = color - np.array(STRIP_DARKENING) / 255
+    return Image.fromarray(np.round(np.clip(color, 0, 1) * 255).astype(np.uint8), "RGB")
 
 
 def background():

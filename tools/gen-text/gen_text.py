@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Writes the game's text files into data/: the two language files, the shipped
-Settings.ini and the empty hiscore table. Run from the repository root:
+"""Writes the game's text files into data/: the two language files (with the Finnish
+titles of the levels in levels/), the shipped Settings.ini and the empty hiscore table. Run from the repository root:
 
     /usr/bin/python3 tools/gen-text/gen_text.py
 
@@ -54,6 +54,20 @@ ENGLISH = {
             "EVERY COIN TAKEN, BUT THE RECORD STILL STANDS.",
             "NEW RECORD! TYPE YOUR NAME AND PRESS ENTER.",
             "NAME:"],
+    "screen": {
+        "play.level": "LEVEL",
+        "par": "PAR",
+        "fin.moves": "MOVES",
+        "fin.coins": "COINS",
+        "fin.keys": "KEYS",
+        "fin.record": "RECORD TO BEAT",
+        "fin.norecord": "NONE YET",
+        "fin.parmet": "PAR MATCHED!",
+        "fin.cursor": "_",
+        "replay.end": "THE REPLAY HAS ENDED.   ESC: MENU   R: WATCH AGAIN",
+    },
+    # The level files' own titles are English.
+    "titles": {},
 }
 
 FINNISH = {
@@ -88,6 +102,47 @@ FINNISH = {
             "KAIKKI KOLIKOT KERÄTTY, MUTTA ENNÄTYS PYSYY.",
             "UUSI ENNÄTYS! KIRJOITA NIMESI JA PAINA ENTERIÄ.",
             "NIMI:"],
+    "screen": {
+        "play.level": "RATA",
+        "par": "PAR",
+        "fin.moves": "SIIRROT",
+        "fin.coins": "KOLIKOT",
+        "fin.keys": "AVAIMET",
+        "fin.record": "LYÖTÄVÄ ENNÄTYS",
+        "fin.norecord": "EI VIELÄ",
+        "fin.parmet": "PAR SAAVUTETTU!",
+        "fin.cursor": "_",
+        "replay.end": "UUSINTA PÄÄTTYI.   ESC: VALIKKO   R: KATSO UUDELLEEN",
+    },
+    # By the English title of the level source, so that a level whose title changes has to
+    # be given its Finnish title anew.
+    "titles": {
+        "First Steps": "ENSIASKELEET",
+        "Woodpile": "HALKOPINO",
+        "Boxed In": "LAATIKKOLOUKKU",
+        "Rolling Stones": "VIERIVÄT KIVET",
+        "Square Button": "NELIÖKYTKIN",
+        "Hold the Door": "PIDÄ OVI AUKI",
+        "Coin Stop": "KOLIKKO ESTEENÄ",
+        "Cradle": "KEHTO",
+        "Box Stop": "LAATIKKO ESTEENÄ",
+        "Thirty Frames": "PUOLI SEKUNTIA",
+        "Sliding Row": "LIUKUVA RIVI",
+        "Two Ways Out": "KAKSI TIETÄ ULOS",
+        "Square and Round": "NELIÖ JA YMPYRÄ",
+        "Knock-Off": "TÖNÄISY",
+        "Splinters": "LASTUJA",
+        "Race": "KILPAJUOKSU",
+        "Long Arm": "PITKÄ KÄSI",
+        "Keyhole": "AVAIMENREIKÄ",
+        "Warehouse": "VARASTO",
+        "Switchyard": "RATAPIHA",
+        "Relay": "VIESTIJUOKSU",
+        "Crossing": "RISTEYS",
+        "Timber Mill": "SAHA",
+        "Clockwork": "KELLOPELI",
+        "Tindlewick": "TINDLEWICK",
+    },
 }
 
 
@@ -131,7 +186,28 @@ def check_language(language, table):
         sys.exit("\n".join(problems))
 
 
-def language_lines(words, table):
+def level_titles():
+    """The title line of each level source, levels/00.txt on, in level order."""
+    titles = []
+    for n in range(LEVEL_COUNT):
+        with open("levels/%02d.txt" % n, encoding="latin-1") as source:
+            titles.append(source.readline().rstrip("\r\n").split("title: ", 1)[1])
+    return titles
+
+
+def title_lines(language, words):
+    """title.N for every level the language titles itself; stops on a level it lacks."""
+    if not words["titles"]:
+        return []
+    lines = []
+    for n, title in enumerate(level_titles()):
+        if title not in words["titles"]:
+            sys.exit("%s has no title for level %d, \"%s\"" % (language, n, title))
+        lines.append("title.%d = %s" % (n, words["titles"][title]))
+    return lines
+
+
+def language_lines(language, words, table):
     lines = ["Number_of_menus = %d" % len(table)]
     for m, (title, help_line, entries) in enumerate(table):
         lines += ["", "Menu%d = %s" % (m, title), "%d.c = %d" % (m, len(entries)),
@@ -140,13 +216,20 @@ def language_lines(words, table):
             lines += ["%d.%d = %s" % (m, e, caption), "%d.%d.action = %s" % (m, e, action)]
     lines += ["", "Hiscore = %s" % words["Hiscore"], ""]
     lines += ["fin.%d = %s" % (i, text) for i, text in enumerate(words["fin"])]
-    return lines
+    lines += [""] + ["%s = %s" % (key, text) for key, text in words["screen"].items()]
+    titles = title_lines(language, words)
+    return lines + ([""] + titles if titles else [])
 
 
 def settings_lines():
     lines = ["Graphics_width = 800", "Graphics_height = 600", "Color_depth = 0",
-             "Refresh_rate = 60", "Driver = OpenGL", "Music = 1",
+             "Refresh_rate = 60", "Driver = OpenGL",
+             # The largest whole window the desktop has room for, and a full screen at the
+             # desktop's own mode.
+             "Window_scale = 0", "Fullscreen = desktop", "Music = 1",
              "Levels = %d" % (LEVEL_COUNT - 1)]
+    # The language screen starts on the language chosen last, kept here.
+    lines += ["Language = english"]
     return lines + ["%d = %d" % (n, 1 if n == 0 else 0) for n in range(LEVEL_COUNT)]
 
 
@@ -181,7 +264,7 @@ def main():
     for language, words in (("English", ENGLISH), ("Finnish", FINNISH)):
         table = menus(words)
         check_language(language, table)
-        write("data/%s.dat" % language, language_lines(words, table))
+        write("data/%s.dat" % language, language_lines(language, words, table))
         report_widths(language, table, words)
     write("data/Settings.ini", settings_lines())
     write("data/Hiscores.dat", hiscore_lines())

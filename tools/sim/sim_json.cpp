@@ -86,13 +86,21 @@ std::string KindFields(const TGameObject& object)
     }
 }
 
+std::string NumberList(const std::vector<int>& numbers)
+{
+    std::string list = "[";
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        list += (i > 0 ? ", " : "") + std::to_string(numbers[i]);
+    return list + "]";
+}
+
 std::string FinishedJson(const FinishMoment* finished)
 {
     if (!finished)
         return "null";
     return "{\"frame\": " + std::to_string(finished->frame) + Field("moves", finished->moves) +
            Field("record", Quoted(finished->record)) + Field("keys_taken", finished->keysTaken) +
-           Field("coins_taken", finished->coinsTaken) + "}";
+           Field("coins_taken", finished->coinsTaken) + Field("frames", NumberList(finished->stepFrames)) + "}";
 }
 
 }  // namespace

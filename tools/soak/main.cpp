@@ -97,9 +97,10 @@ int main(int argc, char** argv)
     std::mt19937 random(options.seed);
     const SoakReport report = RunSoak(levels, options.frames, random);
 
-    std::printf("soak: %lld frames on %zu levels, seed %u: %d attempts, %d restarts, %d finished\n",
+    std::printf("soak: %lld frames on %zu levels, seed %u: %d attempts, %d restarts, %d finished, %d steps undone "
+                "and %d redone\n",
                 static_cast<long long>(report.frames), levels.size(), options.seed, report.attempts,
-                report.restarts, report.finishes);
+                report.restarts, report.finishes, report.undos, report.redos);
     std::printf("soak: at most %d objects and %d particles at once\n", report.mostObjects, report.mostParticles);
     std::printf("soak: resident memory %lld kB after the first attempt, %lld kB at the end\n",
                 static_cast<long long>(report.startKilobytes), static_cast<long long>(report.endKilobytes));

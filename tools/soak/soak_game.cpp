@@ -217,9 +217,10 @@ int main(int argc, char** argv)
     fs::remove_all(folder);
 
     std::printf("soak-game: %d frames in %.0f s, seed %u, exit status %d\n", gameFrames, run.seconds, seed, run.status);
-    std::printf("soak-game: %d levels played at random with %d restarts, %d solutions played to the finish, "
-                "%d replays watched to their end and %d left halfway, %d display and %d music switches\n",
-                script.levelsPlayed, script.restarts, script.solutionsPlayed, script.replaysWatched,
+    std::printf("soak-game: %d levels played at random with %d restarts and %d rounds of undo and redo, %d "
+                "solutions played to the finish, %d replays watched to their end and %d left halfway, %d display "
+                "and %d music switches\n",
+                script.levelsPlayed, script.restarts, script.stepKeys, script.solutionsPlayed, script.replaysWatched,
                 script.replaysLeft, script.displaySwitches, script.musicSwitches);
     std::printf("soak-game: records on %zu levels, where the script meant %zu\n", records.size(),
                 script.records.size());

@@ -17,6 +17,7 @@ SoakRehearsal::SoakRehearsal(const std::string& levelPath, int enterFrame)
 {
     fs::copy_file(levelPath, copy_, fs::copy_options::overwrite_existing);
     GameState = StatePlay;
+    world_.KeepUndoHistory(true);
     world_.Load(copy_);
 }
 
@@ -64,9 +65,24 @@ void SoakRehearsal::Pause(int escapeFrame, int pausedFrames)
     next_ = escapeFrame + pausedFrames + 1;
 }
 
+void SoakRehearsal::StepKey(bool undo, int frame)
+{
+    RunUntil(frame);
+    if (undo)
+        world_.Undo();
+    else
+        world_.Redo();
+}
+
+void SoakRehearsal::RestartKey(int frame)
+{
+    RunUntil(frame);
+    world_.Restart();
+}
+
 void SoakRehearsal::Restart(int escapeFrame, int enterFrame)
 {
     RunUntil(escapeFrame);
-    world_.Load(copy_);
+    world_.Restart();
     next_ = enterFrame + 2;
 }

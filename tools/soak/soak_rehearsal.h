@@ -23,6 +23,12 @@ public:
     // The pause menu opened by an Escape in `escapeFrame` and closed `pausedFrames` frames
     // later, by Escape or Enter.
     void Pause(int escapeFrame, int pausedFrames);
+    // Z or Backspace (`undo`), or else Y, hit in script frame `frame`: the game takes the
+    // step back or makes it again before its update of the next frame.
+    void StepKey(bool undo, int frame);
+    // R hit in script frame `frame`: the level is loaded again in the next frame, whose update
+    // is the level's first.
+    void RestartKey(int frame);
     // "Restart level" chosen by an Enter in `enterFrame`, the pause menu open since
     // `escapeFrame`.
     void Restart(int escapeFrame, int enterFrame);

@@ -45,9 +45,23 @@ public:
 private:
     bool Chance(int percent) { return std::uniform_int_distribution<int>(0, 99)(random_) < percent; }
 
+    // In the attempts that keep their steps, now and then a few taken back, or one made again.
+    void TakeStepsBack()
+    {
+        if (!undoing_)
+            return;
+        if (Chance(12)) {
+            for (int undo = std::uniform_int_distribution<int>(1, 4)(random_); undo > 0; --undo)
+                report_.undos += world_.Undo() ? 1 : 0;
+        } else if (Chance(5)) {
+            report_.redos += world_.Redo() ? 1 : 0;
+        }
+    }
+
     // Mostly one arrow, sometimes two at once, sometimes none, each for up to three steps.
     void ChooseKeys()
     {
+        TakeStepsBack();
         held_ = NoArrows;
         const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
         std::uniform_int_distribution<int> arrow(DirUp, DirLeft);
@@ -85,6 +99,9 @@ private:
         GameState = StatePlay;
         const bool bySolution = !level.solution.letters.empty() && Chance(20);
         nextLetter_ = 0;
+        // Keeping the steps costs a snapshot a frame, so only some attempts undo.
+        undoing_ = !bySolution && Chance(40);
+        world_.KeepUndoHistory(undoing_);
         const int lastFrame = level.solution.frames.empty() ? 0 : level.solution.frames.back();
         const int length = bySolution ? std::max(40 * static_cast<int>(level.solution.letters.size()), lastFrame) + 200
                                       : std::uniform_int_distribution<int>(100, 4000)(random_);
@@ -141,6 +158,7 @@ private:
     int keyFramesLeft_ = 0;
     // The letter of a solution with frames that comes next.
     std::size_t nextLetter_ = 0;
+    bool undoing_ = false;
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The soak itself: levels played one after another through the real rules, each attempt
-// for a random number of frames with random held keys, or by the level's solution, then
-// restarted, left, or finished by entering the goal, as a player might.
+// for a random number of frames with random held keys, undos and redos, or by the level's
+// solution, then restarted, left, or finished by entering the goal, as a player might.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,8 @@ struct SoakReport {
     int attempts = 0;
     int restarts = 0;
     int finishes = 0;
+    int undos = 0;
+    int redos = 0;
     int mostObjects = 0;
     int mostParticles = 0;
     // Resident memory once the first attempt has run, and at the end.

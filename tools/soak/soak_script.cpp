@@ -176,20 +176,39 @@ private:
         Press("Enter", 5);
     }
 
-    // Random held arrows, sometimes a pause that resumes, restarts or is taken back; left by
-    // the pause menu. A goal stepped into by chance would take the script astray: the levels
-    // hide their goals behind keys, so that it is rare.
+    // Random held arrows, undos and redos, sometimes R or a pause that resumes, restarts or
+    // is taken back; left by the pause menu. A goal stepped into by chance would take the
+    // script astray, so the level is rehearsed as the script is written and an arrow is let go
+    // before it would step into the goal.
     void PlayAtRandom(int level)
     {
         StartLevel(level);
         SoakRehearsal rehearsal(levelFiles_[level], levelStart_);
         const int parts = 1 + Roll(30);
         for (int part = 0; part < parts; ++part) {
-            if (Roll(100) < 85) {
+            const int roll = Roll(100);
+            if (roll < 70) {
                 const int direction = Roll(4);
                 const int frames = rehearsal.Hold(direction, frame_, 1 + Roll(64));
                 if (frames > 0)
                     Hold(ArrowKeys[direction], frames);
+                continue;
+            }
+            // A step or two taken back or made again, or the level started over.
+            if (roll < 82) {
+                const char* const stepKeys[] = {"Z", "Backspace", "Y"};
+                for (int hit = Roll(3); hit >= 0; --hit) {
+                    const int key = Roll(3);
+                    rehearsal.StepKey(key < 2, frame_);
+                    Press(stepKeys[key], 1 + Roll(20));
+                }
+                ++script_.stepKeys;
+                continue;
+            }
+            if (roll < 85) {
+                rehearsal.RestartKey(frame_);
+                Press("R");
+                ++script_.restarts;
                 continue;
             }
             const int escape = frame_;

@@ -25,6 +25,7 @@ struct SoakScript {
     int frames = 0;    // after the last line
     int levelsPlayed = 0;
     int restarts = 0;
+    int stepKeys = 0;  // rounds of undo and redo hits
     int solutionsPlayed = 0;
     int replaysWatched = 0;
     int replaysLeft = 0;

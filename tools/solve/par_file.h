@@ -14,8 +14,8 @@
 inline constexpr char ParFileName[] = "Levels/Par.dat";
 // Levels are numbered below this (the game's level table has 50 rows).
 constexpr int ParLevelLimit = 50;
-// Par above this would be a walk of hours.
-constexpr int LargestPar = 100000;
+// The game shows par of up to five digits; par above this would be a walk of hours anyway.
+constexpr int LargestPar = 99999;
 
 // Reads every line "LEVEL = PAR": LEVEL a level number in decimal without leading zeros,
 // each level once, PAR a whole number from 0. Empty lines are skipped. The empty text, or

@@ -129,3 +129,30 @@ TEST_F(ListTest, RemovingDuringAWalkThenAppendingKeepsTheOrder)
     EXPECT_EQ(Names(list), (std::vector<std::string> {"a", "c", "d", "b"}));
     EXPECT_EQ(ListCount(list), 4);
 }
+
+TEST_F(ListTest, ContentSetAsideMidWalkComesBackAsTheWalkLeftIt)
+{
+    std::vector<std::string> visited;
+    for (const ItemPtr& item : list) {
+        visited.push_back(item->name);
+        if (item->name != "b")
+            continue;
+        ListRemove(list, items[2].get());
+        // Another content for a while, walked, changed and cleared, then the first back.
+        List<Item> aside;
+        list.ExchangeElements(aside);
+        EXPECT_EQ(ListCount(list), 0);
+        ListAppend(list, std::make_shared<Item>("x"));
+        ListAppend(list, std::make_shared<Item>("y"));
+        EXPECT_EQ(Names(list), (std::vector<std::string> {"x", "y"}));
+        for (const ItemPtr& other : list)
+            ListRemove(list, other.get());
+        ListAppend(list, std::make_shared<Item>("z"));
+        list.ExchangeElements(aside);
+        EXPECT_EQ(Names(aside), (std::vector<std::string> {"z"}));
+        EXPECT_EQ(item.get(), items[1].get());
+    }
+    EXPECT_EQ(visited, (std::vector<std::string> {"a", "b", "d"}));
+    EXPECT_EQ(Names(list), (std::vector<std::string> {"a", "b", "d"}));
+    EXPECT_EQ(ListCount(list), 3);
+}

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "media/platform/display.h"
 #include "media/platform/input.h"
 #include "tests/support/temp_dir.h"
@@ -34,6 +36,52 @@ TEST(InputScriptReading, BadLinesAreNamedWithTheFileAndLine)
         {"3 down", "s.txt, line 1: down needs a key."},
         {"3 close Left", "s.txt, line 1: close takes no key."},
         {"3 up Left Right", "s.txt, line 1: unexpected \"Right\" after the key."},
+    };
+    for (const auto& c : cases) {
+        InputScript script;
+        EXPECT_EQ(script.Read("s.txt", c.text), c.message) << c.text;
+        EXPECT_TRUE(script.Finished());
+    }
+}
+
+TEST(InputScriptReading, GamepadControlsAndThePadItselfAreKeysToo)
+{
+    InputScript script;
+    ASSERT_EQ(script.Read("s.txt", "0 down pad\n1 press PAD:A\n2 down pad:lefty-\n3 up pad:dpright\n4 up Pad\n5 down Alt\n"), "");
+    InputState input;
+    std::vector<ScriptedEvent> pad;
+    script.Deliver(10, input, [&](const ScriptedEvent& event) { pad.push_back(event); });
+    ASSERT_EQ(pad.size(), 6u);
+    EXPECT_EQ(pad[0].kind, ScriptedEvent::PadPlug);
+    EXPECT_EQ(pad[1].kind, ScriptedEvent::PadDown);
+    EXPECT_EQ(pad[1].control, PadControl::A);
+    EXPECT_EQ(pad[2].kind, ScriptedEvent::PadUp);
+    EXPECT_EQ(pad[3].control, PadControl::StickUp);
+    EXPECT_EQ(pad[4].kind, ScriptedEvent::PadUp);
+    EXPECT_EQ(pad[4].control, PadControl::DpadRight);
+    EXPECT_EQ(pad[5].kind, ScriptedEvent::PadUnplug);
+    EXPECT_TRUE(input.KeyHeld(KeyAlt));
+    // Without a taker, the pad's events are dropped and the keys' still arrive.
+    InputScript again;
+    ASSERT_EQ(again.Read("s.txt", "0 press pad:b\n0 down Alt\n"), "");
+    InputState other;
+    again.Deliver(0, other);
+    EXPECT_TRUE(other.KeyHeld(KeyAlt));
+    EXPECT_TRUE(again.Finished());
+}
+
+TEST(InputScriptReading, BadGamepadControlsAreNamed)
+{
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"0 press pad:guide", "s.txt, line 1: unknown gamepad control \"guide\"."},
+        {"0 press pad:", "s.txt, line 1: unknown gamepad control \"\"."},
+        {"0 down pad:leftx", "s.txt, line 1: unknown gamepad control \"leftx\"."},
+        {"0 press pads", "s.txt, line 1: unknown key \"pads\"."},
+        {"0 press pad:a b", "s.txt, line 1: unexpected \"b\" after the key."},
+        {"0 close pad", "s.txt, line 1: close takes no key."},
     };
     for (const auto& c : cases) {
         InputScript script;

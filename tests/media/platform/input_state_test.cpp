@@ -131,3 +131,34 @@ TEST(WindowState, EachCloseRequestIsReadOnce)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DisplaySwitchKeys, AltWithEnterAsksForTheOtherDisplayInsteadOfHittingEnter)
+{
+    InputState input;
+    // Without the switch, Alt+Enter is a plain Enter.
+    input.KeyDown(KeyAlt, false);
+    input.KeyDown(KeyEnter, false);
+    EXPECT_EQ(input.TakeKeyHits(KeyEnter), 1);
+    EXPECT_FALSE(input.TakeDisplaySwitchRequest());
+    input.KeyUp(KeyEnter);
+
+    input.SwitchDisplayWithAltEnter(true);
+    input.KeyDown(KeyEnter, false);
+    input.KeyDown(KeyEnter, true);
+    EXPECT_EQ(input.TakeKeyHits(KeyEnter), 0);
+    EXPECT_TRUE(input.TakeDisplaySwitchRequest());
+    EXPECT_FALSE(input.TakeDisplaySwitchRequest()) << "once for each Alt+Enter, repeats aside";
+    input.KeyUp(KeyEnter);
+    input.KeyUp(KeyAlt);
+    input.KeyDown(KeyEnter, false);
+    EXPECT_EQ(input.TakeKeyHits(KeyEnter), 1) << "Enter alone";
+    input.KeyUp(KeyEnter);
+    // The window system may know of Alt when the state does not, as after a reset.
+    input.KeyDown(KeyEnter, false, true);
+    EXPECT_TRUE(input.TakeDisplaySwitchRequest());
+    EXPECT_EQ(input.TakeKeyHits(KeyEnter), 0);
+}
+
+}  // namespace
