@@ -34,6 +34,7 @@ TEST(ParFile, TheGameReadsEveryParTheSolverWrites)
     std::filesystem::create_directory("Levels");
     WriteFileBytes("Settings.ini", GameFolder::SettingsLines(LevelSlots - 1, 0, 0));
     std::map<int, int> pars;
+    static_assert(ParLevelLimit == LevelSlots);
     for (int level = 0; level < LevelSlots; level += 2)
         pars[level] = level == 0 ? 0 : level == 2 ? LargestPar : level * 7;
     WriteFileBytes(ParFileName, FormatParFile(pars));
@@ -50,8 +51,8 @@ TEST(ParFile, RefusesEveryBadFileWithItsLineAndFault)
     const std::pair<const char*, const char*> bad[] = {
         {"0 = 1\r\n0=2\r\n", "Par.dat, line 2: \"0=2\" is not LEVEL = PAR"},
         {"1 = 2\n1 = 3\n", "Par.dat, line 2: level 1 is given par twice"},
-        {"01 = 2\n", "Par.dat, line 1: \"01\" is no level number from 0 to 49"},
-        {"50 = 2\n", "Par.dat, line 1: \"50\" is no level number from 0 to 49"},
+        {"01 = 2\n", "Par.dat, line 1: \"01\" is no level number from 0 to 24"},
+        {"25 = 2\n", "Par.dat, line 1: \"25\" is no level number from 0 to 24"},
         {"-1 = 2\n", "Par.dat, line 1: \"-1\" is no level number"},
         {" 1 = 2\n", "Par.dat, line 1: \" 1\" is no level number"},
         {"level = 2\n", "Par.dat, line 1: \"level\" is no level number"},

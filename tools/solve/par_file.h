@@ -12,8 +12,9 @@
 #include <string>
 
 inline constexpr char ParFileName[] = "Levels/Par.dat";
-// Levels are numbered below this (the game's level table has 50 rows).
-constexpr int ParLevelLimit = 50;
+// Levels are numbered below this: the game has room for 25 (its LevelSlots), and reads no
+// par past them.
+constexpr int ParLevelLimit = 25;
 // The game shows par of up to five digits; par above this would be a walk of hours anyway.
 constexpr int LargestPar = 99999;
 
