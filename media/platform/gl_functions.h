@@ -67,6 +67,7 @@
     X(GenFramebuffers)                      \
     X(GenRenderbuffers)                     \
     X(GetStringi)                           \
+    X(ReleaseShaderCompiler)                \
     X(RenderbufferStorage)                  \
     X(ScissorArrayv)
 
