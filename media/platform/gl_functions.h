@@ -48,6 +48,7 @@
     X(ShaderSource)                \
     X(TexImage2D)                  \
     X(TexParameteri)               \
+    X(TexSubImage2D)               \
     X(Uniform1f)                   \
     X(Uniform1i)                   \
     X(Uniform2f)                   \
