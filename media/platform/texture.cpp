@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <malloc.h>
 #include <vector>
 
 #include "media/platform/gl_functions.h"
@@ -20,6 +21,10 @@ struct TextureState {
     std::vector<uint32_t> textureSerials;
     std::vector<uint8_t> textureFlags;
     uint32_t lastSerial = 0;
+    // Frames drawn since the last texture was made, counted up to the one that gives freed
+    // memory back.
+    uint32_t serialSeen = 0;
+    int framesSinceMade = 0;
     bool crisp = false;
 };
 
@@ -186,4 +191,15 @@ void DeleteDoomedTextures()
     gl.DeleteTextures(static_cast<GLsizei>(Textures.doomedTextures.size()),
                       Textures.doomedTextures.data());
     Textures.doomedTextures.clear();
+}
+
+void ReturnCompilerMemory()
+{
+    constexpr int SettledFrames = 30;
+    if (Textures.lastSerial != Textures.serialSeen) {
+        Textures.serialSeen = Textures.lastSerial;
+        Textures.framesSinceMade = 0;
+    } else if (Textures.framesSinceMade < SettledFrames && ++Textures.framesSinceMade == SettledFrames) {
+        malloc_trim(0);
+    }
 }

@@ -52,3 +52,8 @@ uint32_t TextureSerial(unsigned id);
 // Frees the textures destroyed since the last call, once the frame that may still draw them
 // has been drawn.
 void DeleteDoomedTextures();
+// Called once a frame has been drawn. The first frames that draw new textures may have the
+// driver compile the code that samples them, and its compiler leaves megabytes free but
+// resident in the heap: they go back to the system once no texture was made for half a
+// second, when a new screen has settled.
+void ReturnCompilerMemory();
