@@ -306,9 +306,11 @@ int main(int argc, char** argv)
         Number(bareIdle.cpuPercent, "%"), !std::isnan(playing.cpuPercent), playing.cpuPercent <= 2 * bareIdle.cpuPercent);
     Row("unpaced frames a second: " + level + " (bare: 1105 quads)", Number(playingRate, "/s", 0), ">= 4 x = " + Number(4 * bareQuadsRate, "/s", 0),
         Number(bareQuadsRate, "/s", 0), !std::isnan(playingRate), playingRate >= 4 * bareQuadsRate);
-    Row("resident memory: " + level, Number(playing.residentMegabytes, "MB"), "<= +15 = " + Number(bareIdle.residentMegabytes + 15, "MB"),
-        Number(bareIdle.residentMegabytes, "MB"), !std::isnan(playing.residentMegabytes),
-        playing.residentMegabytes <= bareIdle.residentMegabytes + 15);
+    // Against the bare program drawing textured quads: drawing any texture loads the parts
+    // of the driver that compile its shaders, which a program that only clears never touches.
+    Row("resident memory: " + level + " (bare: 1105 quads)", Number(playing.residentMegabytes, "MB"),
+        "<= +10 = " + Number(bareQuads.residentMegabytes + 10, "MB"), Number(bareQuads.residentMegabytes, "MB"),
+        !std::isnan(playing.residentMegabytes), playing.residentMegabytes <= bareQuads.residentMegabytes + 10);
     Row(std::string("pacing, 600 frames at 60 Hz: worst frame off due, ") + (levels ? "playing" : "language screen"),
         Number(gamePacing.worstMs, "ms", 2), "<= 2 ms", Number(barePacing.worstMs, "ms", 2), !std::isnan(gamePacing.worstMs),
         gamePacing.worstMs <= 2);

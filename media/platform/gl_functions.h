@@ -48,6 +48,7 @@
     X(ShaderSource)                \
     X(TexImage2D)                  \
     X(TexParameteri)               \
+    X(TexSubImage2D)               \
     X(Uniform1f)                   \
     X(Uniform1i)                   \
     X(Uniform2f)                   \
@@ -67,6 +68,7 @@
     X(GenFramebuffers)                      \
     X(GenRenderbuffers)                     \
     X(GetStringi)                           \
+    X(ReleaseShaderCompiler)                \
     X(RenderbufferStorage)                  \
     X(ScissorArrayv)
 

@@ -1,6 +1,7 @@
 #include "media/platform/glyph_atlas.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "media/platform/texture.h"
 
@@ -37,18 +38,13 @@ bool GlyphAtlas::Add(const uint8_t* coverage, int width, int height, int pitch, 
         return false;
     if (pages_.empty() || !FindSpace(pages_.back(), width, height, place.x, place.y)) {
         pages_.emplace_back();
-        pages_.back().rgba.assign(static_cast<size_t>(side_) * side_ * 4, 0);
+        pages_.back().coverage.assign(static_cast<size_t>(side_) * side_, 0);
         FindSpace(pages_.back(), width, height, place.x, place.y);
     }
     place.page = static_cast<int>(pages_.size()) - 1;
     Page& page = pages_.back();
-    for (int y = 0; y < height; ++y) {
-        uint8_t* out = page.rgba.data() + (static_cast<size_t>(place.y + y) * side_ + place.x) * 4;
-        for (int x = 0; x < width; ++x, out += 4) {
-            out[0] = out[1] = out[2] = 255;
-            out[3] = coverage[y * pitch + x];
-        }
-    }
+    for (int y = 0; y < height; ++y)
+        std::copy_n(coverage + y * pitch, width, page.coverage.begin() + static_cast<std::ptrdiff_t>((place.y + y) * side_ + place.x));
     page.changed = true;
     return true;
 }
@@ -58,8 +54,17 @@ unsigned GlyphAtlas::TextureOf(int pageIndex)
     Page& page = pages_[pageIndex];
     if (page.changed || page.texture.generation != DisplayGeneration()) {
         DestroyTexture(page.texture);
-        page.texture = CreateTexture(page.rgba.data(), side_, side_, textureFlags_);
+        page.texture = CreateCoverageTexture(page.coverage.data(), side_, side_, textureFlags_);
         page.changed = page.texture.id == 0;
     }
     return page.texture.id;
+}
+
+std::vector<uint8_t> GlyphAtlas::PagePixels(int page) const
+{
+    const std::vector<uint8_t>& coverage = pages_[page].coverage;
+    std::vector<uint8_t> rgba(coverage.size() * 4, 255);
+    for (std::size_t i = 0; i < coverage.size(); ++i)
+        rgba[i * 4 + 3] = coverage[i];
+    return rgba;
 }

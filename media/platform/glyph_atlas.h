@@ -23,8 +23,8 @@ public:
     GlyphAtlas(const GlyphAtlas&) = delete;
     GlyphAtlas& operator=(const GlyphAtlas&) = delete;
 
-    // Copies a width x height coverage picture in as white pixels of that alpha; `pitch`
-    // bytes from one coverage row to the next. False when it does not fit on a page.
+    // Copies a width x height coverage picture in; it is drawn as white pixels of that alpha.
+    // `pitch` bytes from one coverage row to the next. False when it does not fit on a page.
     bool Add(const uint8_t* coverage, int width, int height, int pitch, AtlasPlace& place);
 
     // The page's texture on the open display, made again when the display changed or glyphs
@@ -32,11 +32,14 @@ public:
     unsigned TextureOf(int page);
 
     int PageSide() const { return side_; }
-    const std::vector<uint8_t>& PagePixels(int page) const { return pages_[page].rgba; }
+    // The page as its texture holds it: white pixels, the coverage in alpha.
+    std::vector<uint8_t> PagePixels(int page) const;
 
 private:
+    // Pages keep only the coverage, a quarter of the pixels' bytes; their textures are
+    // made white from it.
     struct Page {
-        std::vector<uint8_t> rgba;
+        std::vector<uint8_t> coverage;
         // Pictures fill shelves from left to right; a picture too tall or too wide for the
         // current shelf opens a new one below it.
         int shelfX = 0;

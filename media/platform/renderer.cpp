@@ -298,6 +298,7 @@ void ExecuteDrawList()
         Frame.Clear();
     }
     DeleteDoomedTextures();
+    ReturnCompilerMemory();
 }
 
 FrameSize RendererFrameSize()
@@ -314,7 +315,6 @@ const PictureArea& RendererPictureArea()
 {
     return Renderer.area;
 }
-
 
 void ResizeRenderer(int drawableWidth, int drawableHeight, const PictureArea& area)
 {

@@ -1,5 +1,8 @@
 #include "media/platform/texture.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <malloc.h>
 #include <vector>
 
 #include "media/platform/gl_functions.h"
@@ -18,6 +21,10 @@ struct TextureState {
     std::vector<uint32_t> textureSerials;
     std::vector<uint8_t> textureFlags;
     uint32_t lastSerial = 0;
+    // Frames drawn since the last texture was made, counted up to the one that gives freed
+    // memory back.
+    uint32_t serialSeen = 0;
+    int framesSinceMade = 0;
     bool crisp = false;
 };
 
@@ -30,14 +37,16 @@ TextureState Textures;
 // Lives for the whole run, so textures made for an earlier display are told apart.
 int Generation = 1;
 
-GLuint UploadTexture(const uint8_t* rgba, int width, int height, int flags)
+// A texture whose pixels `fill` gives it, sampled by the flags.
+template <typename Fill>
+GLuint MakeTexture(int flags, Fill fill)
 {
     GLuint id = 0;
     gl.GenTextures(1, &id);
     gl.BindTexture(GL_TEXTURE_2D, id);
     Textures.boundTexture = id;
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    fill();
     const bool filtered = flags & TextureFiltered;
     const bool mipmapped = flags & TextureMipmapped;
     GLint minFilter = filtered ? GL_LINEAR : GL_NEAREST;
@@ -58,6 +67,29 @@ GLuint UploadTexture(const uint8_t* rgba, int width, int height, int flags)
     return id;
 }
 
+GLuint UploadTexture(const uint8_t* rgba, int width, int height, int flags)
+{
+    return MakeTexture(flags, [&] {
+        gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    });
+}
+
+// Coverage goes up as white pixels of that alpha a band of rows at a time, so that no copy
+// of the whole picture in RGBA is ever made.
+void UploadCoverage(const uint8_t* coverage, int width, int height)
+{
+    constexpr int BandRows = 16;
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    std::vector<uint8_t> band(static_cast<std::size_t>(width) * BandRows * 4, 255);
+    for (int top = 0; top < height; top += BandRows) {
+        const int rows = std::min(BandRows, height - top);
+        const uint8_t* in = coverage + static_cast<std::size_t>(top) * width;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(width) * rows; ++i)
+            band[i * 4 + 3] = in[i];
+        gl.TexSubImage2D(GL_TEXTURE_2D, 0, 0, top, width, rows, GL_RGBA, GL_UNSIGNED_BYTE, band.data());
+    }
+}
+
 }  // namespace
 
 Texture CreateTexture(const uint8_t* rgba, int width, int height, int flags)
@@ -65,6 +97,16 @@ Texture CreateTexture(const uint8_t* rgba, int width, int height, int flags)
     Texture texture;
     if (Textures.started && width > 0 && height > 0) {
         texture.id = UploadTexture(rgba, width, height, flags);
+        texture.generation = Generation;
+    }
+    return texture;
+}
+
+Texture CreateCoverageTexture(const uint8_t* coverage, int width, int height, int flags)
+{
+    Texture texture;
+    if (Textures.started && width > 0 && height > 0) {
+        texture.id = MakeTexture(flags, [&] { UploadCoverage(coverage, width, height); });
         texture.generation = Generation;
     }
     return texture;
@@ -149,4 +191,15 @@ void DeleteDoomedTextures()
     gl.DeleteTextures(static_cast<GLsizei>(Textures.doomedTextures.size()),
                       Textures.doomedTextures.data());
     Textures.doomedTextures.clear();
+}
+
+void ReturnCompilerMemory()
+{
+    constexpr int SettledFrames = 30;
+    if (Textures.lastSerial != Textures.serialSeen) {
+        Textures.serialSeen = Textures.lastSerial;
+        Textures.framesSinceMade = 0;
+    } else if (Textures.framesSinceMade < SettledFrames && ++Textures.framesSinceMade == SettledFrames) {
+        malloc_trim(0);
+    }
 }

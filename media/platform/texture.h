@@ -22,6 +22,10 @@ enum TextureFlags {
 // clamped to its edges. Returns a texture with id 0 when there is no display.
 Texture CreateTexture(const uint8_t* rgba, int width, int height, int flags);
 
+// The same for a picture of white pixels whose alpha is `coverage`, a byte a pixel, as
+// glyphs are: the texture holds exactly what CreateTexture would of the RGBA picture.
+Texture CreateCoverageTexture(const uint8_t* coverage, int width, int height, int flags);
+
 // Frees a texture if it still belongs to the open display; otherwise it died with its display.
 void DestroyTexture(Texture& texture);
 
@@ -48,3 +52,8 @@ uint32_t TextureSerial(unsigned id);
 // Frees the textures destroyed since the last call, once the frame that may still draw them
 // has been drawn.
 void DeleteDoomedTextures();
+// Called once a frame has been drawn. The first frames that draw new textures may have the
+// driver compile the code that samples them, and its compiler leaves megabytes free but
+// resident in the heap: they go back to the system once no texture was made for half a
+// second, when a new screen has settled.
+void ReturnCompilerMemory();

@@ -1,9 +1,12 @@
 // Textures and the display generation they die with: a texture freed in the middle of a
 // frame still draws in it, and the generation moves only with a display that really opens
-// or closes.
+// or closes. A texture made from coverage alone draws exactly as the white RGBA picture.
 #include "media/platform/texture.h"
 
 #include <gtest/gtest.h>
+
+#include <cstddef>
+#include <vector>
 
 #include "media/platform/display.h"
 #include "media/platform/renderer.h"
@@ -65,6 +68,42 @@ TEST_F(TextureTest, TheGenerationMovesOnlyWhenADisplayReallyOpensOrCloses)
     EXPECT_EQ(OneColour(0, 0, 255).id, 0u);
     DestroyTexture(old);
     EXPECT_EQ(old.id, 0u);
+}
+
+// Coverage goes up in bands of rows: a height that is no whole number of bands, a width
+// that is no power of two, every coverage value, drawn magnified and shifted so filtering
+// mixes neighbouring texels, tinted and blended over a backdrop.
+TEST_F(TextureTest, ATextureOfCoverageDrawsExactlyAsTheWhitePictureOfThatAlpha)
+{
+    OpenSmallDisplay();
+    constexpr int Width = 23, Height = 37;
+    std::vector<uint8_t> coverage(Width * Height);
+    std::vector<uint8_t> rgba(coverage.size() * 4, 255);
+    for (std::size_t i = 0; i < coverage.size(); ++i) {
+        coverage[i] = static_cast<uint8_t>(i * 97 % 256);
+        rgba[i * 4 + 3] = coverage[i];
+    }
+    for (int flags : {0, int{TextureFiltered}, TextureFiltered | TextureMipmapped}) {
+        Texture fromCoverage = CreateCoverageTexture(coverage.data(), Width, Height, flags);
+        Texture fromPicture = CreateTexture(rgba.data(), Width, Height, flags);
+        ASSERT_NE(fromCoverage.id, 0u);
+        const auto draw = [](unsigned texture, float scale) {
+            SetBackdropColor(30, 60, 90);
+            ClearFrame();
+            SetBlendMode(BlendAlpha);
+            SetDrawColor(250, 200, 120);
+            const float w = Side * scale, h = Side * scale;
+            const QuadCorner corners[4] = {{0, 0, 0, 0}, {w, 0, 1, 0}, {w, h, 1, 1}, {0, h, 0, 1}};
+            DrawQuad(texture, 0.3f, 0.6f, corners);
+            return CaptureFrame();
+        };
+        for (float scale : {0.5f, 1.0f, 1.7f}) {
+            const FramePixels expected = draw(fromPicture.id, scale);
+            EXPECT_TRUE(SamePixels(draw(fromCoverage.id, scale), expected)) << "flags " << flags << ", scale " << scale;
+        }
+        DestroyTexture(fromCoverage);
+        DestroyTexture(fromPicture);
+    }
 }
 
 }  // namespace
