@@ -32,6 +32,10 @@ int PointerY();
 void ResetMouseButtons();
 int CloseWasRequested();
 void HidePointer();
+// The pointer shown again, for screens played with the mouse.
+void ShowPointer();
+// The oldest character typed and not yet taken, as 8-bit text; 0 when none waits.
+int TypedCharacter();
 
 // Gamepads, hot-plugged through SDL's game controllers. Each button hit counts for the pad
 // (PadPressCount) and stands for a key of the input state above, as `keys` give it; the
