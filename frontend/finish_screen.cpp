@@ -15,6 +15,8 @@
 #include "frontend/name_entry.h"
 #include "frontend/pad_keys.h"
 #include "frontend/pad_name_entry.h"
+#include "frontend/par_table.h"
+#include "frontend/played_level.h"
 #include "frontend/run_summary.h"
 #include "frontend/screen_text.h"
 #include "frontend/screen_words.h"
@@ -119,6 +121,27 @@ bool ShowOutcomeWithPad(const Outcome& outcome, const RunSummary& run, int newRe
     return shown;
 }
 
+// A level of the player's own has no campaign record to beat and unlocks nothing; it goes
+// back to where it was played from.
+void RunOwnLevelFinish()
+{
+    RunSummary run = SummariseRun();
+    run.holder = "NONE";
+    run.recordSteps = 0;
+    run.par = UnknownPar;
+    Outcome outcome = ReadOutcome(0);
+    // Every coin taken: there is no record that still stands.
+    if (CoinsInLevel <= CoinsTaken) {
+        ScopedSettingsFile language(LanguageFile());
+        if (const std::string finished = UpperText(ReadSettingStr("fin.own")); !finished.empty())
+            outcome.line1 = finished;
+    }
+    std::string name;
+    const bool closing = !ShowOutcome(outcome, run, 0, name);
+    Player->Reset();
+    GameState = closing ? StateQuit : StateLeaveLevel;
+}
+
 }  // namespace
 
 void RunFinishSequence()
@@ -129,12 +152,16 @@ void RunFinishSequence()
     if (MusicOn != 0)
         ContinueChannel(MusicChannel);
     SetDrawColor(255, 255, 255);
-    // The level menu comes back with the next level highlighted.
-    MenuChoice += 1;
-
     // Letters hit while walking are no part of the name; an Enter or Escape hit that was
     // never read still closes the screen at once.
     ForgetTypingHits();
+    if (PlayedFrom != LevelOrigin::Campaign) {
+        RunOwnLevelFinish();
+        return;
+    }
+    // The level menu comes back with the next level highlighted.
+    MenuChoice += 1;
+
     std::string name;
     const RunSummary run = SummariseRun();
     const int newRecord = DecideRecord();

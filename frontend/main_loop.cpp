@@ -6,6 +6,7 @@
 #include "frontend/game_session.h"
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
+#include "frontend/played_level.h"
 #include "frontend/screen_text.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
@@ -19,10 +20,13 @@ namespace {
 constexpr int FarewellMs = 800;
 
 // The menu's background stands in this frame, so the screen goes from the level (or the
-// finish screen) straight to the menu.
+// finish screen) straight to the menu. A level of the player's own goes back to where it
+// was started from.
 void LeaveLevel()
 {
-    DrawMenuBackground();
+    const int next = StateAfterLevel();
+    if (next == StateMenu)
+        DrawMenuBackground();
     TGame::ForgetSteps();
     Player->Reset();
     ClearEmitters(nullptr);
@@ -33,7 +37,7 @@ void LeaveLevel()
         ContinueChannel(MusicChannel);
     // A key hit in the level, or on its finish screen, must not act on the menu.
     ResetKeyboard();
-    GameState = StateMenu;
+    GameState = next;
 }
 
 // The player takes a letter only when at rest and the step is allowed, so the move counter
