@@ -4,6 +4,7 @@
 #include "frontend/close_request.h"
 #include "frontend/game_assets.h"
 #include "frontend/game_session.h"
+#include "frontend/level_editor.h"
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
 #include "frontend/played_level.h"
@@ -71,10 +72,15 @@ void RunMainLoop()
             ReplayNextMove();
             TGame::Frame();
             break;
+        case StateEditor:
+            RunEditorFrame();
+            break;
         default:
             break;
         }
-        ResetMouseButtons();
+        // The editor paints while the left button stays held, from frame to frame.
+        if (!EditorFollowsTheMouse())
+            ResetMouseButtons();
         PresentFrame(-1);
         ClearFrame();
     }

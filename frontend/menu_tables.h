@@ -25,7 +25,10 @@ extern std::string HiscoreCaption;
 // Non-zero while the music plays; from "Music" in "Settings.ini", changed by the switch.
 extern int MusicOn;
 
-// Whether an action shows a menu: every action but the four named ones names the number of
+// Opens the level editor; a language file without it has no way into the editor.
+inline constexpr char EditorAction[] = "EDITOR";
+
+// Whether an action shows a menu: every action but the five named ones names the number of
 // the menu it shows, the empty one menu 0.
 bool NamesAMenu(const std::string& action);
 

@@ -8,6 +8,7 @@
 #include "frontend/game_session.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
+#include "frontend/level_editor.h"
 #include "frontend/level_titles.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menu_tables.h"
@@ -214,6 +215,8 @@ void TakeAction(const std::string& action)
         SwitchMusic();
     } else if (action == "CHANGE_DISP") {
         SwitchDisplayFromMenu();
+    } else if (action == EditorAction) {
+        EnterEditor();
     } else {
         CurrentMenu = TextToInt(action);
         MenuChoice = 0;

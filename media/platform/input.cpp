@@ -299,6 +299,12 @@ int ButtonPressCount(int button)
     return Input.TakeButtonHits(button);
 }
 
+int ButtonIsHeld(int button)
+{
+    HandleWaitingEvents();
+    return Input.ButtonHeld(button) ? 1 : 0;
+}
+
 int PointerX()
 {
     HandleWaitingEvents();

@@ -27,6 +27,8 @@ int KeyPressCount(int keyCode);
 int KeyIsHeld(int keyCode);
 void ResetKeyboard();
 int ButtonPressCount(int button);
+// 1 while the button is held down, 0 otherwise.
+int ButtonIsHeld(int button);
 int PointerX();
 int PointerY();
 void ResetMouseButtons();

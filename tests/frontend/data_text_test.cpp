@@ -152,7 +152,8 @@ TEST_P(LanguageFile, ActionsNameWhatTheMenusCanDo)
                 continue;
             }
             EXPECT_NE(action, "START") << m << "." << e << " starts no level";
-            if (action == "END" || action == "CHANGE_MUS" || action == "CHANGE_DISP")
+            // The editor's way in is an action the shipped main menu adds to the design's four.
+            if (action == "END" || action == "CHANGE_MUS" || action == "CHANGE_DISP" || action == "EDITOR")
                 continue;
             ASSERT_TRUE(IsMenuNumber(action)) << m << "." << e << ": " << action;
             EXPECT_LT(std::stoi(action), menus) << m << "." << e << ": " << action;
