@@ -9,7 +9,7 @@
 
 namespace {
 
-// The coin's picture has its handle at its centre.
+// The round parts' pictures have their handle at their centre, as their objects set it.
 void DrawCentred(const Image& image, float x, float y)
 {
     DrawImageFrame(image, x + HalfCell, y + HalfCell, 0);
@@ -19,11 +19,11 @@ void DrawSwitchPart(SwitchPart part, float x, float y)
 {
     const auto color = static_cast<std::size_t>(part.color);
     switch (part.kind) {
-    case SwitchKind::Goal: DrawImageFrame(GoalImage, x, y, 0); break;
+    case SwitchKind::Goal: DrawCentred(GoalImage, x, y); break;
     case SwitchKind::Static: DrawImageFrame(StaticButtonImages[color], x, y, 0); break;
     case SwitchKind::Active: DrawImageFrame(ActiveButtonImages[color], x, y, 0); break;
     case SwitchKind::Gate: DrawImageFrame(GateImages[color], x, y, 0); break;
-    case SwitchKind::Start: DrawImageFrame(PlayerImage, x, y, 0); break;
+    case SwitchKind::Start: DrawCentred(PlayerImage, x, y); break;
     default: break;
     }
 }
@@ -33,7 +33,7 @@ void DrawItemPart(ItemKind kind, float x, float y)
     switch (kind) {
     case ItemKind::Woody: DrawImageFrame(WoodyImage, x, y, 0); break;
     case ItemKind::Boxy: DrawImageFrame(BoxyImage, x, y, 0); break;
-    case ItemKind::Boulder: DrawImageFrame(BoulderImage, x, y, 0); break;
+    case ItemKind::Boulder: DrawCentred(BoulderImage, x, y); break;
     case ItemKind::Key: DrawImageFrame(KeyImage, x, y, 0); break;
     case ItemKind::Coin: DrawCentred(CoinImage, x, y); break;
     default: break;
@@ -41,6 +41,12 @@ void DrawItemPart(ItemKind kind, float x, float y)
 }
 
 }  // namespace
+
+void CentreRoundPictures()
+{
+    for (const Image* image : {&GoalImage, &PlayerImage, &BoulderImage, &CoinImage})
+        CenterImageHandle(*image);
+}
 
 void DrawLevelPart(LevelLayer layer, int code, float x, float y)
 {

@@ -4,6 +4,9 @@
 
 #include "game/level_format.h"
 
+// The goal, the player, the boulder and the coin are drawn from their centre, as their
+// objects draw them once spawned.
+void CentreRoundPictures();
 // The part a layer's code stands for, drawn with its top-left corner at (x, y).
 void DrawLevelPart(LevelLayer layer, int code, float x, float y);
 // The field: a dark lattice, then every cell's ground, switch and item.

@@ -270,6 +270,7 @@ void DrawScreen()
 void EnterEditor()
 {
     GameState = StateEditor;
+    CentreRoundPictures();
     ReadEditorWords();
     ResetKeyboard();
     ResetMouseButtons();
