@@ -7,6 +7,7 @@
 namespace {
 
 EditorWords Words;
+MyLevelsWords ListWords;
 
 constexpr const char* ProblemKeys[] = {
     "ed.problem.nostart", "ed.problem.nogoal", "ed.problem.boxedin",
@@ -16,6 +17,22 @@ constexpr const char* ProblemKeys[] = {
 std::string Word(const char* key)
 {
     return UpperText(ReadSettingStr(key));
+}
+
+void ReadListWords()
+{
+    ListWords.title = Word("ml.title");
+    ListWords.help = Word("ml.help");
+    ListWords.empty = Word("ml.empty");
+    ListWords.draft = Word("ml.draft");
+    ListWords.damaged = Word("ml.damaged");
+    ListWords.solving = Word("ml.solving");
+    ListWords.noPar = Word("ml.nopar");
+    ListWords.tooHard = Word("ml.hard");
+    ListWords.par = Word("par");
+    ListWords.remove = Word("ml.delete");
+    ListWords.confirm = Word("ml.confirm");
+    ListWords.undeleted = Word("ml.undeleted");
 }
 
 }  // namespace
@@ -36,9 +53,21 @@ void ReadEditorWords()
     Words.draft = Word("ed.draft");
     for (int i = 0; i < 6; ++i)
         Words.problems[i] = Word(ProblemKeys[i]);
+    Words.solving = Word("ed.solving");
+    Words.positions = Word("ed.positions");
+    Words.par = Word("ed.par");
+    Words.noPar = Word("ed.nopar");
+    Words.tooHard = Word("ed.hard");
+    Words.refused = Word("ed.refused");
+    ReadListWords();
 }
 
 const EditorWords& EditorText()
 {
     return Words;
+}
+
+const MyLevelsWords& MyLevelsText()
+{
+    return ListWords;
 }

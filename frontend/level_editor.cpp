@@ -1,6 +1,7 @@
 #include "frontend/level_editor.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "framework/gui.h"
@@ -10,6 +11,9 @@
 #include "frontend/game_assets.h"
 #include "frontend/game_session.h"
 #include "frontend/own_level_files.h"
+#include "frontend/own_levels_screen.h"
+#include "frontend/own_par.h"
+#include "frontend/own_records.h"
 #include "frontend/screen_text.h"
 #include "game/game_state.h"
 #include "game/grid.h"
@@ -44,6 +48,11 @@ struct EditorState {
     int strokeColumn = -1;
     int strokeRow = -1;
     bool typingTitle = false;
+    // The file in the player's levels folder that saving writes; chosen at the first save of
+    // a new level, so that it never replaces another level.
+    std::string fileName;
+    // Escape goes back to MY LEVELS when the level was opened there.
+    bool openedFromList = false;
     std::string message;
     int messageAge = MessageFrames;
 };
@@ -150,17 +159,50 @@ void TestPlay()
 void Save()
 {
     CountFromField(Editor.level);
-    std::string file;
-    const std::string error = SaveOwnLevel(Editor.level, file);
-    if (!error.empty()) {
+    if (Editor.fileName.empty())
+        Editor.fileName = FreeOwnLevelFileName(Editor.level.title);
+    if (const std::string error = SaveOwnLevel(Editor.level, Editor.fileName); !error.empty()) {
         Say(error);
         return;
     }
+    const std::string shown = UpperText("levels/" + Editor.fileName);
     const std::vector<LevelProblem> problems = CheckLevel(Editor.level);
-    if (problems.empty())
-        Say(EditorText().saved + " " + file);
+    if (!problems.empty()) {
+        Say(EditorText().draft + " " + shown + ": " + EditorText().ProblemText(problems.front()));
+        return;
+    }
+    Say(EditorText().saved + " " + shown);
+    if (ReadOwnLevelFacts(Editor.level).parState == OwnParState::Unknown)
+        SolveOwnPar(Editor.level);
+}
+
+// The solver's answer on the level as it was saved, once it has one; an answer on another
+// level, or on this one before it was changed, is kept without a word.
+void TakeSolverAnswer()
+{
+    const std::optional<OwnParAnswer> answer = CollectOwnPar();
+    if (!answer || EncodeLevel(answer->level) != EncodeLevel(Editor.level))
+        return;
+    const EditorWords& words = EditorText();
+    if (answer->refused)
+        Say(words.refused);
+    else if (answer->state == OwnParState::Proven)
+        Say(words.par + " " + IntToText(answer->par));
+    else if (answer->state == OwnParState::NoWayWithEveryCoin)
+        Say(words.noPar);
     else
-        Say(EditorText().draft + " " + file + ": " + EditorText().ProblemText(problems.front()));
+        Say(words.tooHard);
+}
+
+void GoBack()
+{
+    HidePointer();
+    ResetKeyboard();
+    if (Editor.openedFromList) {
+        EnterOwnLevels();
+        return;
+    }
+    GameState = StateMenu;
 }
 
 void TakeKeys()
@@ -190,11 +232,8 @@ void TakeKeys()
         Save();
     if (KeyPressCount('T') != 0)
         TestPlay();
-    else if (KeyPressCount(KeyEscape) != 0) {
-        GameState = StateMenu;
-        HidePointer();
-        ResetKeyboard();
-    }
+    else if (KeyPressCount(KeyEscape) != 0)
+        GoBack();
 }
 
 // Typed characters make the title; the key hits of the same letters are dropped with them.
@@ -239,6 +278,8 @@ void DrawPalette()
 std::string StatusLine()
 {
     const EditorWords& words = EditorText();
+    if (const long positions = OwnParPositions(Editor.level); positions >= 0)
+        return words.solving + " " + IntToText(static_cast<int>(positions)) + " " + words.positions;
     if (Editor.messageAge < MessageFrames)
         return Editor.message;
     LevelData counted = Editor.level;
@@ -265,9 +306,7 @@ void DrawScreen()
     SelectFont(FontLarge);
 }
 
-}  // namespace
-
-void EnterEditor()
+void ShowEditor()
 {
     GameState = StateEditor;
     CentreRoundPictures();
@@ -276,9 +315,33 @@ void EnterEditor()
     ResetMouseButtons();
 }
 
+}  // namespace
+
+void EnterEditor()
+{
+    Editor.openedFromList = false;
+    ShowEditor();
+}
+
+void EditLevelFile(const LevelData& level, const std::string& fileName)
+{
+    Editor.level = level;
+    Editor.history.Clear();
+    Editor.fileName = fileName;
+    Editor.openedFromList = true;
+    Editor.messageAge = MessageFrames;
+    ShowEditor();
+}
+
+void EditNewLevel()
+{
+    EditLevelFile(LevelData{}, "");
+}
+
 void RunEditorFrame()
 {
     ShowPointer();
+    TakeSolverAnswer();
     DrawScreen();
     if (Editor.typingTitle)
         TypeTitle();

@@ -7,10 +7,17 @@
 // (Escape there comes back), S saves it, Escape goes back to the menu.
 #pragma once
 
+#include <string>
+
 #include "game/level_format.h"
 
-// The editor opened from the menu, with the level it had when it was left.
+// The editor opened from the menu, with the level it had when it was left; Escape goes back
+// to the menu.
 void EnterEditor();
+// The editor opened from MY LEVELS on one of its files, or on a new level that gets a file
+// of its own when first saved; Escape goes back to MY LEVELS.
+void EditLevelFile(const LevelData& level, const std::string& fileName);
+void EditNewLevel();
 // One frame of the editor.
 void RunEditorFrame();
 

@@ -7,6 +7,7 @@
 #include "frontend/level_editor.h"
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
+#include "frontend/own_levels_screen.h"
 #include "frontend/played_level.h"
 #include "frontend/screen_text.h"
 #include "game/game_object.h"
@@ -26,7 +27,7 @@ constexpr int FarewellMs = 800;
 void LeaveLevel()
 {
     const int next = StateAfterLevel();
-    if (next == StateMenu)
+    if (next == StateMenu || next == StateOwnLevels)
         DrawMenuBackground();
     TGame::ForgetSteps();
     Player->Reset();
@@ -39,6 +40,9 @@ void LeaveLevel()
     // A key hit in the level, or on its finish screen, must not act on the menu.
     ResetKeyboard();
     GameState = next;
+    // The list shows the record just made.
+    if (next == StateOwnLevels)
+        EnterOwnLevels();
 }
 
 // The player takes a letter only when at rest and the step is allowed, so the move counter
@@ -74,6 +78,9 @@ void RunMainLoop()
             break;
         case StateEditor:
             RunEditorFrame();
+            break;
+        case StateOwnLevels:
+            RunOwnLevelsFrame();
             break;
         default:
             break;

@@ -93,7 +93,7 @@ void ShowDisplaySwitch()
 bool NamesAMenu(const std::string& action)
 {
     return action != "START" && action != "END" && action != "CHANGE_MUS" && action != "CHANGE_DISP" &&
-           action != EditorAction;
+           action != EditorAction && action != MyLevelsAction;
 }
 
 void TMenu::LoadMenus()

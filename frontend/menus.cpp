@@ -12,6 +12,7 @@
 #include "frontend/level_titles.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menu_tables.h"
+#include "frontend/own_levels_screen.h"
 #include "frontend/par_table.h"
 #include "frontend/screen_text.h"
 #include "frontend/screen_words.h"
@@ -217,6 +218,8 @@ void TakeAction(const std::string& action)
         SwitchDisplayFromMenu();
     } else if (action == EditorAction) {
         EnterEditor();
+    } else if (action == MyLevelsAction) {
+        EnterOwnLevels();
     } else {
         CurrentMenu = TextToInt(action);
         MenuChoice = 0;

@@ -8,6 +8,7 @@
 
 LevelOrigin PlayedFrom = LevelOrigin::Campaign;
 LevelData PlayedLevel;
+std::string PlayedFile;
 
 int StateAfterLevel()
 {

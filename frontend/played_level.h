@@ -19,6 +19,8 @@ enum class LevelOrigin {
 // from its file again, any other is built again from the level kept here.
 extern LevelOrigin PlayedFrom;
 extern LevelData PlayedLevel;
+// The file name in the player's levels folder of a level played from MY LEVELS.
+extern std::string PlayedFile;
 
 // The game state that leaving the level leads to.
 int StateAfterLevel();

@@ -17,6 +17,7 @@ enum KeyCode {
     KeyUp = 38,
     KeyRight = 39,
     KeyDown = 40,
+    KeyDelete = 46,
     KeyR = 'R',
     KeyY = 'Y',
     KeyZ = 'Z',

@@ -19,7 +19,7 @@ const NamedKey NamedKeys[] = {
     {"LEFT", KeyLeft},   {"UP", KeyUp},         {"RIGHT", KeyRight},
     {"DOWN", KeyDown},   {"ENTER", KeyEnter},   {"ESCAPE", KeyEscape},
     {"SPACE", KeySpace}, {"BACKSPACE", KeyBackspace}, {"F1", KeyF1},
-    {"ALT", KeyAlt},
+    {"ALT", KeyAlt},     {"DELETE", KeyDelete},
 };
 
 ScriptedEvent EventAt(int frame, ScriptedEvent::Kind kind, int keyCode, PadControl control = PadControl::A)

@@ -13,11 +13,11 @@ namespace {
 
 // The language screen, then the main menu's fourth entry.
 const std::string ToEditor = "3 press Enter\n6 press Down\n8 press Down\n10 press Down\n12 press Enter\n";
-// From the editor back to the menu, and the menu's last entry.
+// From the editor back to the menu, and the menu's last entry, past MY LEVELS.
 std::string QuitFrom(int frame)
 {
     return std::to_string(frame) + " press Escape\n" + std::to_string(frame + 4) + " press Down\n" +
-           std::to_string(frame + 6) + " press Enter\n";
+           std::to_string(frame + 6) + " press Down\n" + std::to_string(frame + 8) + " press Enter\n";
 }
 
 // The middle of palette tool `index`, and of cell (column, row) of the field.
