@@ -8,8 +8,8 @@
 // shortest, unless it gave up first.
 #pragma once
 
-#include "tools/solve/solution_file.h"
-#include "tools/solve/world_model.h"
+#include "game/par/solution.h"
+#include "game/par/world_model.h"
 
 struct ParSearchOptions {
     bool allCoins = true;

@@ -1,13 +1,13 @@
-#include "tools/solve/par_search.h"
+#include "game/par/par_search.h"
 
 #include <algorithm>
 #include <cctype>
 #include <chrono>
 
 #include "game/grid.h"
-#include "tools/solve/model_key.h"
-#include "tools/solve/position_table.h"
-#include "tools/solve/steps_bound.h"
+#include "game/par/model_key.h"
+#include "game/par/position_table.h"
+#include "game/par/steps_bound.h"
 
 namespace {
 
@@ -15,7 +15,6 @@ namespace {
 // refused (4 to 7), or a frame of waiting. A step lasts until the player stands still again.
 constexpr uint8_t RefusalMoves = 4;
 constexpr uint8_t WaitMove = 8;
-constexpr int StepFrames = 16;
 constexpr long PositionsBetweenClockReads = 4096;
 
 using Clock = std::chrono::steady_clock;
@@ -128,7 +127,7 @@ private:
             if (move < RefusalMoves) {
                 result.run.letters += DirectionLetter(move);
                 result.run.frames.push_back(frame);
-                frame += StepFrames - 1;
+                frame += StepFrameCount - 1;
             } else if (move < WaitMove) {
                 result.run.letters += static_cast<char>(std::tolower(DirectionLetter(move - RefusalMoves)[0]));
                 result.run.frames.push_back(frame);

@@ -4,10 +4,10 @@
 // plain-mistake checks.
 #include <algorithm>
 
+#include "game/par/par_search.h"
 #include "tests/game/world_fixture.h"
 #include "tools/levelc/level_source.h"
 #include "tools/solve/level_lint.h"
-#include "tools/solve/par_search.h"
 #include "tools/solve/real_run.h"
 
 namespace {
