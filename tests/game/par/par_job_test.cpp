@@ -105,16 +105,24 @@ TEST(ParJobAnswers, TheBudgetSpent)
 
 TEST(ParJobAnswers, ALevelTheSearchCannotTake)
 {
-    for (const LevelData& level : {Drawn({"#####", "#.*.#", "#####"}), Drawn({"#####", "#@..*", "#####"})}) {
-        ModelLevel model;
-        ModelState start;
-        const std::string refusal = MakeModel(level, model, start);
-        ASSERT_NE(refusal, "");
+    struct Unfit {
+        LevelData level;
+        std::string reason;
+    };
+    const std::string coins = std::string(15, '$') + "#";
+    const std::vector<Unfit> unfit = {
+        {Drawn({"#####", "#.*.#", "#####"}), "no player start"},
+        {Drawn({"#####", "#@..*", "#####"}), "the player or a block can reach the edge of the field"},
+        {Drawn({"##################", "#@" + coins, "#." + coins, "#." + coins, "#." + coins, "#*" + coins,
+                "##################"}),
+         "more than 64 items"},
+    };
+    for (const Unfit& level : unfit) {
         ParJob job;
-        job.Start(level);
+        job.Start(level.level);
         const ParJobState answer = job.Poll();
         EXPECT_EQ(answer.phase, Phase::Refused) << "known at once, without a search";
-        EXPECT_EQ(answer.refusal, refusal);
+        EXPECT_NE(answer.refusal.find(level.reason), std::string::npos) << answer.refusal;
     }
 }
 
