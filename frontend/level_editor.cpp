@@ -53,6 +53,8 @@ struct EditorState {
     std::string fileName;
     // Escape goes back to MY LEVELS when the level was opened there.
     bool openedFromList = false;
+    // What the last save said, which the solver's answer follows.
+    std::string savedAs;
     std::string message;
     int messageAge = MessageFrames;
 };
@@ -171,7 +173,8 @@ void Save()
         Say(EditorText().draft + " " + shown + ": " + EditorText().ProblemText(problems.front()));
         return;
     }
-    Say(EditorText().saved + " " + shown);
+    Editor.savedAs = EditorText().saved + " " + shown;
+    Say(Editor.savedAs);
     if (ReadOwnLevelFacts(Editor.level).parState == OwnParState::Unknown)
         SolveOwnPar(Editor.level);
 }
@@ -184,14 +187,14 @@ void TakeSolverAnswer()
     if (!answer || EncodeLevel(answer->level) != EncodeLevel(Editor.level))
         return;
     const EditorWords& words = EditorText();
+    std::string said = words.tooHard;
     if (answer->refused)
-        Say(words.refused);
+        said = words.refused;
     else if (answer->state == OwnParState::Proven)
-        Say(words.par + " " + IntToText(answer->par));
+        said = words.par + " " + IntToText(answer->par);
     else if (answer->state == OwnParState::NoWayWithEveryCoin)
-        Say(words.noPar);
-    else
-        Say(words.tooHard);
+        said = words.noPar;
+    Say(Editor.savedAs + "   " + said);
 }
 
 void GoBack()
@@ -199,7 +202,7 @@ void GoBack()
     HidePointer();
     ResetKeyboard();
     if (Editor.openedFromList) {
-        EnterOwnLevels();
+        EnterOwnLevels(Editor.fileName);
         return;
     }
     GameState = StateMenu;

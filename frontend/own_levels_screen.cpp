@@ -254,12 +254,13 @@ void TakeKeys()
 
 }  // namespace
 
-void EnterOwnLevels()
+void EnterOwnLevels(const std::string& chosen)
 {
     GameState = StateOwnLevels;
     ReadEditorWords();
-    const std::string chosenName =
-        Shelf.levels.empty() ? "" : Shelf.levels[static_cast<std::size_t>(Shelf.choice)].file.name;
+    std::string chosenName = chosen;
+    if (chosenName.empty() && !Shelf.levels.empty())
+        chosenName = Shelf.levels[static_cast<std::size_t>(Shelf.choice)].file.name;
     Shelf.levels.clear();
     for (OwnLevelFile& file : ListOwnLevels()) {
         ListedLevel listed{std::move(file), {}, false};
@@ -267,7 +268,7 @@ void EnterOwnLevels()
             listed.facts = ReadOwnLevelFacts(listed.file.level);
         Shelf.levels.push_back(std::move(listed));
     }
-    // The level played or edited last stays chosen.
+    // The level played or edited last is chosen.
     for (std::size_t i = 0; i < Shelf.levels.size(); ++i) {
         if (Shelf.levels[i].file.name == chosenName)
             Shelf.choice = static_cast<int>(i);

@@ -5,7 +5,10 @@
 // works out the par of each level that has none yet, one after the other.
 #pragma once
 
-// The list read afresh from the folder.
-void EnterOwnLevels();
+#include <string>
+
+// The list read afresh from the folder, with the file `chosen` chosen when it is there, and
+// otherwise the one chosen before.
+void EnterOwnLevels(const std::string& chosen = "");
 // One frame of the screen.
 void RunOwnLevelsFrame();

@@ -34,6 +34,9 @@ std::string OwnRecordsPath();
 // missing.
 OwnLevelFacts ReadOwnLevelFacts(const LevelData& level);
 
+// The stored value of F.par: digits (proven), "none" or "hard"; Unknown for anything else.
+OwnLevelFacts ParFromText(const std::string& value);
+
 // Each writes in one rewrite; a file that cannot be written keeps its old content, and the
 // failure is reported on standard error and in the log.
 void StoreOwnPar(const LevelData& level, OwnParState state, int par);
