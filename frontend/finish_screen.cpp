@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/log.h"
 #include "framework/particles.h"
 #include "framework/settings.h"
 #include "frontend/close_request.h"
@@ -13,14 +14,20 @@
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
 #include "frontend/name_entry.h"
+#include "frontend/own_level_files.h"
+#include "frontend/own_records.h"
 #include "frontend/pad_keys.h"
 #include "frontend/pad_name_entry.h"
+#include "frontend/par_table.h"
+#include "frontend/played_level.h"
 #include "frontend/run_summary.h"
 #include "frontend/screen_text.h"
 #include "frontend/screen_words.h"
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "game/player.h"
+#include "game/step_frames.h"
+#include "game/timed_record.h"
 #include "media/core/text.h"
 #include "media/platform/display.h"
 #include "media/platform/font.h"
@@ -119,6 +126,57 @@ bool ShowOutcomeWithPad(const Outcome& outcome, const RunSummary& run, int newRe
     return shown;
 }
 
+// A level of the player's own unlocks nothing and goes back to where it was played from.
+// Played from MY LEVELS it has records of its own, in their own file; played from the
+// editor or the command line it has none.
+RunSummary SummariseOwnRun(const OwnLevelFacts& facts)
+{
+    RunSummary run = SummariseRun();
+    run.holder = facts.steps.empty() ? "NONE" : facts.holder;
+    run.recordSteps = static_cast<int>(facts.steps.size());
+    run.par = facts.parState == OwnParState::Proven ? facts.par : UnknownPar;
+    return run;
+}
+
+// As the campaign's: every coin, and fewer steps than the record, if there is one.
+int DecideOwnRecord(const OwnLevelFacts& facts)
+{
+    if (PlayedFrom != LevelOrigin::OwnLevels || CoinsInLevel > CoinsTaken)
+        return 0;
+    return facts.steps.empty() || static_cast<int>(facts.steps.size()) > MoveCount ? 1 : 0;
+}
+
+std::string CheckedOwnStepFrames()
+{
+    const std::string path = OwnLevelsFolder() + "/" + PlayedFile;
+    if (ReplaysAsPlayed(path, ReplayString, StepFrames, Player->X, Player->Y))
+        return StepFramesText(StepFrames);
+    LogWarning("The record of " + path + " does not replay frame for frame as it was played: it is stored "
+               "without its frames");
+    return "";
+}
+
+void RunOwnLevelFinish()
+{
+    const OwnLevelFacts facts =
+        PlayedFrom == LevelOrigin::OwnLevels ? ReadOwnLevelFacts(PlayedLevel) : OwnLevelFacts{};
+    const int newRecord = DecideOwnRecord(facts);
+    const std::string frames = newRecord != 0 ? CheckedOwnStepFrames() : "";
+    Outcome outcome = ReadOutcome(newRecord);
+    // Every coin taken where no record is kept: there is no record that still stands.
+    if (newRecord == 0 && CoinsInLevel <= CoinsTaken && PlayedFrom != LevelOrigin::OwnLevels) {
+        ScopedSettingsFile language(LanguageFile());
+        if (const std::string finished = UpperText(ReadSettingStr("fin.own")); !finished.empty())
+            outcome.line1 = finished;
+    }
+    std::string name;
+    const bool closing = !ShowOutcomeWithPad(outcome, SummariseOwnRun(facts), newRecord, name);
+    if (newRecord != 0)
+        StoreOwnRecord(PlayedLevel, name, ReplayString, frames);
+    Player->Reset();
+    GameState = closing ? StateQuit : StateLeaveLevel;
+}
+
 }  // namespace
 
 void RunFinishSequence()
@@ -129,12 +187,16 @@ void RunFinishSequence()
     if (MusicOn != 0)
         ContinueChannel(MusicChannel);
     SetDrawColor(255, 255, 255);
-    // The level menu comes back with the next level highlighted.
-    MenuChoice += 1;
-
     // Letters hit while walking are no part of the name; an Enter or Escape hit that was
     // never read still closes the screen at once.
     ForgetTypingHits();
+    if (PlayedFrom != LevelOrigin::Campaign) {
+        RunOwnLevelFinish();
+        return;
+    }
+    // The level menu comes back with the next level highlighted.
+    MenuChoice += 1;
+
     std::string name;
     const RunSummary run = SummariseRun();
     const int newRecord = DecideRecord();

@@ -64,7 +64,10 @@ void RestartLevel()
     Player->Reset();
     ClearEmitters(nullptr);
     TGameObject::ClearAll();
-    Map::Load(LevelFilePath(CurrentLevel));
+    if (PlayedFrom == LevelOrigin::Campaign)
+        Map::Load(LevelFilePath(CurrentLevel));
+    else
+        Map::Build(PlayedLevel);
     Paused = 0;
     ShowLevelBanner();
 }
@@ -143,8 +146,19 @@ void DrawReplayCaption()
 
 void TGame::EnterLevel(int level)
 {
+    PlayedFrom = LevelOrigin::Campaign;
     Map::Load(LevelFilePath(level));
     CurrentLevel = level;
+    // A key hit in the menu must not act on the level.
+    ResetKeyboard();
+    ShowLevelBanner();
+}
+
+void TGame::EnterOwnLevel(const LevelData& level, LevelOrigin origin)
+{
+    PlayedFrom = origin;
+    PlayedLevel = level;
+    Map::Build(PlayedLevel);
     // A key hit in the menu must not act on the level.
     ResetKeyboard();
     ShowLevelBanner();
@@ -163,7 +177,12 @@ void TGame::Frame()
     SetDrawColor(15, 100, 15);
     DrawBackgroundStrips(0);
     SetDrawColor(255, 255, 255);
-    if (KeyPressCount(KeyEscape) != 0) {
+    const bool escape = KeyPressCount(KeyEscape) != 0;
+    if (escape && PlayedFrom == LevelOrigin::Editor) {
+        GameState = StateLeaveLevel;
+        return;
+    }
+    if (escape) {
         ResetKeyboard();
         Paused = Paused == 0 ? 1 : 0;
         PauseChoice = 0;

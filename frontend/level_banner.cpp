@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "frontend/level_titles.h"
-#include "frontend/menus.h"
+#include "frontend/played_level.h"
 #include "frontend/screen_text.h"
 #include "media/platform/display.h"
 #include "media/platform/font.h"
@@ -45,7 +44,7 @@ void DrawLevelBanner()
 {
     if (BannerAge >= BannerFrames)
         return;
-    const std::string name = LevelName(CurrentLevel);
+    const std::string name = PlayedLevelName();
     const float alpha = BannerAlpha();
     BannerAge += 1;
     if (name.empty())
@@ -62,7 +61,7 @@ void DrawLevelBanner()
 
 void DrawPausedLevelName(int y)
 {
-    const std::string name = LevelName(CurrentLevel);
+    const std::string name = PlayedLevelName();
     if (!name.empty())
         DrawCentredShadowText(name, y);
 }

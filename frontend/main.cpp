@@ -1,5 +1,6 @@
 // tindlewick: the game. The command line serves end-to-end tests, demos and bug reports:
-// scripted input, screenshots, a frame limit and the data folder; an installed game finds
+// scripted input, screenshots, a frame limit and the data folder, and a level file to play
+// on its own; an installed game finds
 // its data beside its own file and keeps the player's saves apart. Two environment switches
 // serve the benchmarks and the redraw tests.
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "frontend/close_request.h"
 #include "frontend/data_folder.h"
 #include "frontend/installed_game.h"
+#include "frontend/level_file_play.h"
 #include "frontend/options.h"
 #include "frontend/start_up.h"
 #include "frontend/user_saves.h"
@@ -68,12 +70,18 @@ int main(int argc, char** argv)
     }
     for (const Screenshot& shot : options.screenshots)
         RequestScreenshot(shot.frame, std::filesystem::absolute(shot.file).string(), shot.asShown);
+    // A level to play on its own is checked before anything opens.
+    LevelData played;
+    if (!options.play.empty()) {
+        if (std::string error = ReadPlayableLevel(options.play, played); !error.empty())
+            RaiseError(error);
+    }
     if (std::string error = EnterGameFolder(options.data); !error.empty())
         RaiseError(error);
     SetFrameLimit(options.frames);
     ApplyEnvironment();
 
-    Main();
+    Main(options.play.empty() ? nullptr : &played);
     // The exit handlers close the display and shut the sound down.
     EndProgram();
 }

@@ -4,8 +4,11 @@
 #include "frontend/close_request.h"
 #include "frontend/game_assets.h"
 #include "frontend/game_session.h"
+#include "frontend/level_editor.h"
 #include "frontend/menu_tables.h"
 #include "frontend/menus.h"
+#include "frontend/own_levels_screen.h"
+#include "frontend/played_level.h"
 #include "frontend/screen_text.h"
 #include "game/game_object.h"
 #include "game/game_state.h"
@@ -19,10 +22,13 @@ namespace {
 constexpr int FarewellMs = 800;
 
 // The menu's background stands in this frame, so the screen goes from the level (or the
-// finish screen) straight to the menu.
+// finish screen) straight to the menu. A level of the player's own goes back to where it
+// was started from.
 void LeaveLevel()
 {
-    DrawMenuBackground();
+    const int next = StateAfterLevel();
+    if (next == StateMenu || next == StateOwnLevels)
+        DrawMenuBackground();
     TGame::ForgetSteps();
     Player->Reset();
     ClearEmitters(nullptr);
@@ -33,7 +39,10 @@ void LeaveLevel()
         ContinueChannel(MusicChannel);
     // A key hit in the level, or on its finish screen, must not act on the menu.
     ResetKeyboard();
-    GameState = StateMenu;
+    GameState = next;
+    // The list shows the record just made.
+    if (next == StateOwnLevels)
+        EnterOwnLevels();
 }
 
 // The player takes a letter only when at rest and the step is allowed, so the move counter
@@ -67,10 +76,18 @@ void RunMainLoop()
             ReplayNextMove();
             TGame::Frame();
             break;
+        case StateEditor:
+            RunEditorFrame();
+            break;
+        case StateOwnLevels:
+            RunOwnLevelsFrame();
+            break;
         default:
             break;
         }
-        ResetMouseButtons();
+        // The editor paints while the left button stays held, from frame to frame.
+        if (!EditorFollowsTheMouse())
+            ResetMouseButtons();
         PresentFrame(-1);
         ClearFrame();
     }

@@ -92,7 +92,8 @@ void ShowDisplaySwitch()
 
 bool NamesAMenu(const std::string& action)
 {
-    return action != "START" && action != "END" && action != "CHANGE_MUS" && action != "CHANGE_DISP";
+    return action != "START" && action != "END" && action != "CHANGE_MUS" && action != "CHANGE_DISP" &&
+           action != EditorAction && action != MyLevelsAction;
 }
 
 void TMenu::LoadMenus()

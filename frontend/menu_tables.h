@@ -25,7 +25,11 @@ extern std::string HiscoreCaption;
 // Non-zero while the music plays; from "Music" in "Settings.ini", changed by the switch.
 extern int MusicOn;
 
-// Whether an action shows a menu: every action but the four named ones names the number of
+// Open the level editor and MY LEVELS; a language file without them has no way into either.
+inline constexpr char EditorAction[] = "EDITOR";
+inline constexpr char MyLevelsAction[] = "MY_LEVELS";
+
+// Whether an action shows a menu: every action but the six named ones names the number of
 // the menu it shows, the empty one menu 0.
 bool NamesAMenu(const std::string& action);
 

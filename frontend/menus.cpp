@@ -8,9 +8,11 @@
 #include "frontend/game_session.h"
 #include "frontend/hiscores.h"
 #include "frontend/language.h"
+#include "frontend/level_editor.h"
 #include "frontend/level_titles.h"
 #include "frontend/level_unlocks.h"
 #include "frontend/menu_tables.h"
+#include "frontend/own_levels_screen.h"
 #include "frontend/par_table.h"
 #include "frontend/screen_text.h"
 #include "frontend/screen_words.h"
@@ -214,6 +216,10 @@ void TakeAction(const std::string& action)
         SwitchMusic();
     } else if (action == "CHANGE_DISP") {
         SwitchDisplayFromMenu();
+    } else if (action == EditorAction) {
+        EnterEditor();
+    } else if (action == MyLevelsAction) {
+        EnterOwnLevels();
     } else {
         CurrentMenu = TextToInt(action);
         MenuChoice = 0;

@@ -3,9 +3,10 @@
 #include <charconv>
 
 const char* const UsageText =
-    "usage: tindlewick [--data DIR] [--script FILE] [--screenshot FRAME:FILE]...\n"
+    "usage: tindlewick [--data DIR] [--play FILE] [--script FILE] [--screenshot FRAME:FILE]...\n"
     "                  [--shown-screenshot FRAME:FILE]... [--frames N]\n"
     "  --data DIR                     the game's folder (Settings.ini, Graphics, Levels, ...)\n"
+    "  --play FILE                    play the level file FILE, then end\n"
     "  --script FILE                  deliver the input events of FILE (lines \"FRAME EVENT KEY\")\n"
     "  --screenshot FRAME:FILE        write the 800 x 600 picture presented at FRAME to FILE as PNG\n"
     "  --shown-screenshot FRAME:FILE  the same picture as the window shows it, scaled\n"
@@ -32,13 +33,15 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& options)
             continue;
         }
         if (arg != "--data" && arg != "--script" && arg != "--screenshot" && arg != "--shown-screenshot" &&
-            arg != "--frames")
+            arg != "--frames" && arg != "--play")
             return "unknown option: " + arg;
         if (i + 1 >= args.size())
             return "missing value after " + arg;
         const std::string& value = args[++i];
         if (arg == "--data") {
             options.data = value;
+        } else if (arg == "--play") {
+            options.play = value;
         } else if (arg == "--script") {
             options.script = value;
         } else if (arg == "--frames") {

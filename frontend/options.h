@@ -17,6 +17,7 @@ struct Options {
     std::vector<Screenshot> screenshots;
     int frames = 0;                     // --frames N; 0 = no limit
     std::string data;                   // --data DIR
+    std::string play;                   // --play FILE: that level alone
     bool help = false;                  // --help
 };
 

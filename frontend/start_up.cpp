@@ -4,6 +4,7 @@
 #include "frontend/display_switch.h"
 #include "frontend/finish_screen.h"
 #include "frontend/game_assets.h"
+#include "frontend/game_session.h"
 #include "frontend/language_screen.h"
 #include "frontend/level_titles.h"
 #include "frontend/main_loop.h"
@@ -17,7 +18,7 @@
 #include "media/platform/font.h"
 #include "media/platform/input.h"
 
-int Main()
+int Main(const LevelData* playOnly)
 {
     static bool started = false;
     if (started)
@@ -38,9 +39,11 @@ int Main()
     LoadScreenImages();
     SelectFont(FontLarge);
 
-    const int selection = RunLanguageScreen(RememberedLanguage());
-    StartSound(SndEnter);
-    RememberLanguage(selection);
+    const int selection = playOnly ? RememberedLanguage() : RunLanguageScreen(RememberedLanguage());
+    if (!playOnly) {
+        StartSound(SndEnter);
+        RememberLanguage(selection);
+    }
     ChooseLanguage(selection);
     // The Enter that chose the language must not act on the menu.
     ResetKeyboard();
@@ -50,6 +53,11 @@ int Main()
     ReadParTable();
 
     GameState = StateMenu;
+    if (playOnly) {
+        GameState = StatePlay;
+        TGame::EnterOwnLevel(*playOnly, LevelOrigin::CommandLine);
+        HaltChannel(MusicChannel);
+    }
     SetDrawColor(255, 255, 255);
     RunMainLoop();
     LogNote("Terminating normally");

@@ -8,6 +8,9 @@ enum GameStates {
     StatePlay = 2,
     StateLeaveLevel = 3,
     StateReplay = 4,
+    // The front end's screens for the player's own levels.
+    StateEditor = 5,
+    StateOwnLevels = 6,
 };
 
 extern int GameState;

@@ -125,6 +125,13 @@ void Map::Load(const std::string& path)
     LevelData level;
     if (const std::string fault = ReadLevelFile(path, level); !fault.empty())
         RaiseError(fault);
+    Build(level);
+}
+
+void Map::Build(const LevelData& level)
+{
+    ListClear(LevelObjects);
+    WorldFrame = 0;
     LevelTitle = level.title;
     KeysInLevel = level.keys;
     CoinsInLevel = level.coins;

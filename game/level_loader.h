@@ -20,4 +20,6 @@ namespace Map {
 // spawns the player last; WorldFrame starts again from 0. A file that cannot be opened or
 // is damaged is a fatal error.
 void Load(const std::string& path);
+// The same for a level already read, as the editor and a level file of the player's give.
+void Build(const LevelData& level);
 }  // namespace Map

@@ -386,3 +386,18 @@ void PointerInLayout(int& x, int& y)
     x = static_cast<int>(std::floor((drawableX - display.picture.left) / display.picture.scale));
     y = static_cast<int>(std::floor((drawableY - display.picture.top) / display.picture.scale));
 }
+
+void LayoutPointInWindow(int& x, int& y)
+{
+    if (!Open.window)
+        return;
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(Open.window, &windowWidth, &windowHeight);
+    const Display& display = Open.display;
+    if (display.drawableWidth <= 0 || display.drawableHeight <= 0)
+        return;
+    const float drawableX = display.picture.left + (static_cast<float>(x) + 0.5f) * display.picture.scale;
+    const float drawableY = display.picture.top + (static_cast<float>(y) + 0.5f) * display.picture.scale;
+    x = static_cast<int>(std::floor(drawableX * windowWidth / display.drawableWidth));
+    y = static_cast<int>(std::floor(drawableY * windowHeight / display.drawableHeight));
+}

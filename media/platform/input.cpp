@@ -175,6 +175,67 @@ void DeliverToScriptPad(const ScriptedEvent& event)
     PollEvents();
 }
 
+// Latin-1 as UTF-8, as the window system hands typed text over.
+std::string Utf8Of(const std::string& latin1)
+{
+    std::string utf8;
+    for (const char character : latin1) {
+        const auto code = static_cast<unsigned char>(character);
+        if (code < 0x80) {
+            utf8 += character;
+        } else {
+            utf8 += static_cast<char>(0xC0 | code >> 6);
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+// The script's mouse and typing go through the window's own event queue, so that they take
+// the very path a player's do, the pointer's scaling to the picture included.
+void PushWindowEvent(const ScriptedEvent& scripted)
+{
+    if (FollowedWindow == 0)
+        return;
+    SDL_Event event{};
+    if (scripted.kind == ScriptedEvent::PointerMove) {
+        int x = scripted.x, y = scripted.y;
+        LayoutPointInWindow(x, y);
+        event.type = SDL_MOUSEMOTION;
+        event.motion.windowID = FollowedWindow;
+        event.motion.x = x;
+        event.motion.y = y;
+    } else if (scripted.kind == ScriptedEvent::Typed) {
+        const std::string utf8 = Utf8Of(scripted.text).substr(0, SDL_TEXTINPUTEVENT_TEXT_SIZE - 1);
+        event.type = SDL_TEXTINPUT;
+        event.text.windowID = FollowedWindow;
+        utf8.copy(event.text.text, utf8.size());
+    } else {
+        event.type = scripted.kind == ScriptedEvent::ButtonDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.windowID = FollowedWindow;
+        event.button.button = scripted.keyCode == 1 ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+        event.button.state = event.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.button.clicks = 1;
+    }
+    SDL_PushEvent(&event);
+    PollEvents();
+}
+
+void DeliverScriptDeviceEvent(const ScriptedEvent& event)
+{
+    switch (event.kind) {
+    case ScriptedEvent::PointerMove:
+    case ScriptedEvent::ButtonDown:
+    case ScriptedEvent::ButtonUp:
+    case ScriptedEvent::Typed:
+        PushWindowEvent(event);
+        break;
+    default:
+        DeliverToScriptPad(event);
+        break;
+    }
+}
+
 // Every query starts here. Events are handled one at a time and a query made while they
 // are (a fatal error's exit handlers, say) does not start over.
 void HandleWaitingEvents()
@@ -183,7 +244,7 @@ void HandleWaitingEvents()
         return;
     HandlingEvents = true;
     PollEvents();
-    Script.Deliver(PresentCount(), Input, DeliverToScriptPad);
+    Script.Deliver(PresentCount(), Input, DeliverScriptDeviceEvent);
     HandlingEvents = false;
 }
 
@@ -238,6 +299,12 @@ int ButtonPressCount(int button)
     return Input.TakeButtonHits(button);
 }
 
+int ButtonIsHeld(int button)
+{
+    HandleWaitingEvents();
+    return Input.ButtonHeld(button) ? 1 : 0;
+}
+
 int PointerX()
 {
     HandleWaitingEvents();
@@ -284,6 +351,18 @@ void HidePointer()
 {
     PointerVisible = false;
     ApplyPointerVisibility();
+}
+
+void ShowPointer()
+{
+    PointerVisible = true;
+    ApplyPointerVisibility();
+}
+
+int TypedCharacter()
+{
+    HandleWaitingEvents();
+    return Input.TakeCharacter();
 }
 
 std::string LoadInputScript(const std::string& path)

@@ -17,6 +17,7 @@ enum KeyCode {
     KeyUp = 38,
     KeyRight = 39,
     KeyDown = 40,
+    KeyDelete = 46,
     KeyR = 'R',
     KeyY = 'Y',
     KeyZ = 'Z',
@@ -27,11 +28,17 @@ int KeyPressCount(int keyCode);
 int KeyIsHeld(int keyCode);
 void ResetKeyboard();
 int ButtonPressCount(int button);
+// 1 while the button is held down, 0 otherwise.
+int ButtonIsHeld(int button);
 int PointerX();
 int PointerY();
 void ResetMouseButtons();
 int CloseWasRequested();
 void HidePointer();
+// The pointer shown again, for screens played with the mouse.
+void ShowPointer();
+// The oldest character typed and not yet taken, as 8-bit text; 0 when none waits.
+int TypedCharacter();
 
 // Gamepads, hot-plugged through SDL's game controllers. Each button hit counts for the pad
 // (PadPressCount) and stands for a key of the input state above, as `keys` give it; the

@@ -19,14 +19,44 @@ const NamedKey NamedKeys[] = {
     {"LEFT", KeyLeft},   {"UP", KeyUp},         {"RIGHT", KeyRight},
     {"DOWN", KeyDown},   {"ENTER", KeyEnter},   {"ESCAPE", KeyEscape},
     {"SPACE", KeySpace}, {"BACKSPACE", KeyBackspace}, {"F1", KeyF1},
-    {"ALT", KeyAlt},
+    {"ALT", KeyAlt},     {"DELETE", KeyDelete},
 };
+
+ScriptedEvent EventAt(int frame, ScriptedEvent::Kind kind, int keyCode, PadControl control = PadControl::A)
+{
+    ScriptedEvent event;
+    event.frame = frame;
+    event.kind = kind;
+    event.keyCode = keyCode;
+    event.control = control;
+    return event;
+}
 
 bool ParseFrame(const std::string& text, int& frame)
 {
     const char* end = text.data() + text.size();
     auto [stop, error] = std::from_chars(text.data(), end, frame);
     return error == std::errc() && stop == end && frame >= 0;
+}
+
+std::string ParsePointer(int frame, const std::string& xText, const std::string& yText,
+                         std::istringstream& words, std::vector<ScriptedEvent>& events)
+{
+    ScriptedEvent move = EventAt(frame, ScriptedEvent::PointerMove, 0);
+    if (!ParseFrame(xText, move.x) || move.x >= ScriptPictureWidth)
+        return "the pointer's x \"" + xText + "\" is not a whole number from 0 to 799";
+    if (!ParseFrame(yText, move.y) || move.y >= ScriptPictureHeight)
+        return "the pointer's y \"" + yText + "\" is not a whole number from 0 to 599";
+    if (std::string extra; words >> extra)
+        return "unexpected \"" + extra + "\" after the pointer's y";
+    events.push_back(move);
+    return "";
+}
+
+// The buttons by their script names; 0 for any other name.
+int MouseButtonNamed(const std::string& name)
+{
+    return name == "mouse1" ? 1 : name == "mouse2" ? 2 : 0;
 }
 
 // One line's events, or a message saying what is wrong with it.
@@ -39,10 +69,19 @@ std::string ParseLine(const std::string& line, std::vector<ScriptedEvent>& event
     if (!ParseFrame(frameText, frame))
         return "the frame \"" + frameText + "\" is not a whole number";
     event = LowerText(event);
+    if (event == "pointer")
+        return ParsePointer(frame, key, extra, words, events);
+    if (event == "type") {
+        if (key.empty() || !extra.empty())
+            return "type needs one word of text";
+        events.push_back(EventAt(frame, ScriptedEvent::Typed, 0));
+        events.back().text = key;
+        return "";
+    }
     if (event == "close") {
         if (!key.empty())
             return "close takes no key";
-        events.push_back({frame, ScriptedEvent::Close, 0});
+        events.push_back(EventAt(frame, ScriptedEvent::Close, 0));
         return "";
     }
     if (event != "down" && event != "up" && event != "press")
@@ -53,9 +92,9 @@ std::string ParseLine(const std::string& line, std::vector<ScriptedEvent>& event
         return "unexpected \"" + extra + "\" after the key";
     if (LowerText(key) == "pad") {
         if (event != "up")
-            events.push_back({frame, ScriptedEvent::PadPlug, 0});
+            events.push_back(EventAt(frame, ScriptedEvent::PadPlug, 0));
         if (event != "down")
-            events.push_back({frame, ScriptedEvent::PadUnplug, 0});
+            events.push_back(EventAt(frame, ScriptedEvent::PadUnplug, 0));
         return "";
     }
     if (LowerText(key).starts_with("pad:")) {
@@ -63,18 +102,25 @@ std::string ParseLine(const std::string& line, std::vector<ScriptedEvent>& event
         if (!control)
             return "unknown gamepad control \"" + key.substr(4) + "\"";
         if (event != "up")
-            events.push_back({frame, ScriptedEvent::PadDown, 0, *control});
+            events.push_back(EventAt(frame, ScriptedEvent::PadDown, 0, *control));
         if (event != "down")
-            events.push_back({frame, ScriptedEvent::PadUp, 0, *control});
+            events.push_back(EventAt(frame, ScriptedEvent::PadUp, 0, *control));
+        return "";
+    }
+    if (const int button = MouseButtonNamed(LowerText(key)); button != 0) {
+        if (event != "up")
+            events.push_back(EventAt(frame, ScriptedEvent::ButtonDown, button));
+        if (event != "down")
+            events.push_back(EventAt(frame, ScriptedEvent::ButtonUp, button));
         return "";
     }
     const int code = ScriptKeyCode(key);
     if (code == 0)
         return "unknown key \"" + key + "\"";
     if (event != "up")
-        events.push_back({frame, ScriptedEvent::KeyDown, code});
+        events.push_back(EventAt(frame, ScriptedEvent::KeyDown, code));
     if (event != "down")
-        events.push_back({frame, ScriptedEvent::KeyUp, code});
+        events.push_back(EventAt(frame, ScriptedEvent::KeyUp, code));
     return "";
 }
 
@@ -114,7 +160,7 @@ std::string InputScript::Read(const std::string& name, const std::string& text)
 }
 
 void InputScript::Deliver(int presentCount, InputState& input,
-                          const std::function<void(const ScriptedEvent&)>& padEvent)
+                          const std::function<void(const ScriptedEvent&)>& deviceEvent)
 {
     for (; next_ < events_.size() && events_[next_].frame <= presentCount; ++next_) {
         const ScriptedEvent& event = events_[next_];
@@ -124,7 +170,7 @@ void InputScript::Deliver(int presentCount, InputState& input,
             input.KeyUp(event.keyCode);
         else if (event.kind == ScriptedEvent::Close)
             input.CloseRequested();
-        else if (padEvent)
-            padEvent(event);
+        else if (deviceEvent)
+            deviceEvent(event);
     }
 }

@@ -19,3 +19,6 @@ void DisplaySizeChanged();
 void DisplayExposed();
 // A point of the window, in the desktop's units, as a point of the layout.
 void PointerInLayout(int& x, int& y);
+// The other way: a point of the layout as a point of the window, at the middle of its
+// pixel, so that PointerInLayout gives it back.
+void LayoutPointInWindow(int& x, int& y);

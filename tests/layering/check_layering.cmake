@@ -1,5 +1,6 @@
-# Fails when a source file reaches up a floor, or when SDL or OpenGL headers are included
-# outside media/platform. Run as: cmake -DSOURCE_DIR=... -P check_layering.cmake
+# Fails when a source file reaches up a floor or out to the tools, tests, benchmarks or fuzz
+# targets, or when SDL or OpenGL headers are included outside media/platform.
+# Run as: cmake -DSOURCE_DIR=... -P check_layering.cmake
 set(floors media/core media/decode media/platform framework game frontend)
 set(faults "")
 
@@ -19,6 +20,9 @@ foreach(index RANGE 5)
           list(APPEND faults "${source}: ${line} reaches up from ${floor} to ${up}")
         endif()
       endforeach()
+      if(line MATCHES "^#include \"(tools|tests|bench|fuzz)/")
+        list(APPEND faults "${source}: ${line} reaches out from ${floor} to ${CMAKE_MATCH_1}")
+      endif()
       if(NOT floor STREQUAL "media/platform" AND line MATCHES "^#include <(SDL|GL/|EGL/|GLES)")
         list(APPEND faults "${source}: ${line} outside media/platform")
       endif()

@@ -11,11 +11,11 @@
 #include <set>
 
 #include "game/level_format.h"
+#include "game/par/par_search.h"
 #include "tests/support/temp_dir.h"
 #include "tools/levelc/level_source.h"
 #include "tools/solve/level_lint.h"
 #include "tools/solve/par_file.h"
-#include "tools/solve/par_search.h"
 #include "tools/solve/real_run.h"
 
 namespace {

@@ -27,7 +27,7 @@ ENGLISH = {
     "main": ("MAIN MENU",
              "WELCOME TO TINDLEWICK!   THE UP AND DOWN ARROWS CHOOSE, ENTER ACCEPTS.   "
              "NEW HERE? READ HOW TO PLAY FIRST.",
-             ["PLAY", "HOW TO PLAY", "SETTINGS", "QUIT"]),
+             ["PLAY", "HOW TO PLAY", "SETTINGS", "LEVEL EDITOR", "MY LEVELS", "QUIT"]),
     "help": ("HOW TO PLAY",
              "WALK WITH THE ARROW KEYS AND PUSH WOODEN BLOCKS, BOXES AND BOULDERS.   "
              "TAKE EVERY KEY TO OPEN THE SPINNING GOAL, THEN STEP IN.   "
@@ -66,6 +66,39 @@ ENGLISH = {
         "fin.cursor": "_",
         "replay.end": "THE REPLAY HAS ENDED.   ESC: MENU   R: WATCH AGAIN",
     },
+    # The words of the player's own levels: the editor's (ed.) and those of MY LEVELS (ml.).
+    "own": {
+        "fin.own": "LEVEL FINISHED WITH EVERY COIN!",
+        "ed.help": "SPACE/X: PAINT/ERASE  Q/E: TOOL  Z/Y: UNDO  N: TITLE  T: TEST  S: SAVE",
+        "ed.title": "TITLE:",
+        "ed.keys": "KEYS",
+        "ed.coins": "COINS",
+        "ed.saved": "SAVED AS",
+        "ed.draft": "KEPT AS A DRAFT IN",
+        "ed.problem.nostart": "THE LEVEL HAS NO START: PLACE THE PLAYER.",
+        "ed.problem.nogoal": "THE LEVEL HAS NO GOAL.",
+        "ed.problem.boxedin": "WALLS BOX THE PLAYER IN AT THE START.",
+        "ed.problem.goalwalled": "WALLS KEEP THE PLAYER FROM THE GOAL.",
+        "ed.problem.keywalled": "WALLS KEEP THE PLAYER FROM A KEY: THE GOAL CAN NEVER OPEN.",
+        "ed.problem.keys": "THE GOAL ASKS FOR MORE KEYS THAN THE LEVEL HOLDS.",
+        "ed.solving": "LOOKING FOR THE FEWEST MOVES:",
+        "ed.positions": "POSITIONS",
+        "ed.par": "IT CAN BE DONE WITH EVERY COIN. PAR:",
+        "ed.nopar": "THE LEVEL CANNOT BE FINISHED WITH EVERY COIN.",
+        "ed.hard": "TOO MANY WAYS TO PLAY: THE SOLVER GAVE UP BEFORE IT FOUND PAR.",
+        "ed.refused": "THE SOLVER CANNOT TAKE THIS LEVEL: TOO MANY PARTS, OR AN OPEN EDGE.",
+        "ml.title": "MY LEVELS",
+        "ml.help": "ENTER: PLAY   E: EDIT   N: NEW LEVEL   DEL: DELETE   ESC: BACK",
+        "ml.empty": "NO LEVELS OF YOUR OWN YET. PRESS N TO MAKE ONE.",
+        "ml.draft": "DRAFT",
+        "ml.damaged": "DAMAGED FILE",
+        "ml.solving": "SOLVING...",
+        "ml.nopar": "NOT WITH EVERY COIN",
+        "ml.hard": "PAR UNKNOWN",
+        "ml.delete": "DELETE",
+        "ml.confirm": "ENTER: DELETE   ESC: KEEP IT",
+        "ml.undeleted": "THE FILE COULD NOT BE DELETED:",
+    },
     # The level files' own titles are English.
     "titles": {},
 }
@@ -74,7 +107,7 @@ FINNISH = {
     "main": ("PÄÄVALIKKO",
              "TERVETULOA TINDLEWICKIIN!   VALITSE YLÄ- JA ALANUOLILLA, HYVÄKSY ENTERILLÄ.   "
              "UUSI PELAAJA? LUE ENSIN PELIOHJEET.",
-             ["PELAA", "PELIOHJEET", "ASETUKSET", "LOPETA"]),
+             ["PELAA", "PELIOHJEET", "ASETUKSET", "KENTTÄEDITORI", "OMAT KENTÄT", "LOPETA"]),
     "help": ("PELIOHJEET",
              "KÄVELE NUOLINÄPPÄIMILLÄ JA TYÖNNÄ PUUPALIKOITA, LAATIKOITA JA KIVIÄ.   "
              "KERÄÄ KAIKKI AVAIMET, NIIN PYÖRIVÄ MAALI AUKEAA, JA ASTU SISÄÄN.   "
@@ -114,6 +147,38 @@ FINNISH = {
         "fin.cursor": "_",
         "replay.end": "UUSINTA PÄÄTTYI.   ESC: VALIKKO   R: KATSO UUDELLEEN",
     },
+    "own": {
+        "fin.own": "KENTTÄ LÄPÄISTY JOKA KOLIKON KANSSA!",
+        "ed.help": "VÄLI/X: PIIRRÄ/POISTA  Q/E: OSA  Z/Y: KUMOA  N: NIMI  T: KOKEILE  S: TALLENNA",
+        "ed.title": "NIMI:",
+        "ed.keys": "AVAIMET",
+        "ed.coins": "KOLIKOT",
+        "ed.saved": "TALLENNETTU:",
+        "ed.draft": "LUONNOKSENA:",
+        "ed.problem.nostart": "KENTÄLLÄ EI OLE ALKUA: SIJOITA PELAAJA.",
+        "ed.problem.nogoal": "KENTÄLLÄ EI OLE MAALIA.",
+        "ed.problem.boxedin": "SEINÄT SULKEVAT PELAAJAN ALKURUUTUUN.",
+        "ed.problem.goalwalled": "SEINÄT ESTÄVÄT PÄÄSYN MAALIIN.",
+        "ed.problem.keywalled": "SEINÄT ESTÄVÄT PÄÄSYN AVAIMEEN: MAALI EI AUKEA KOSKAAN.",
+        "ed.problem.keys": "MAALI VAATII ENEMMÄN AVAIMIA KUIN KENTÄLLÄ ON.",
+        "ed.solving": "ETSITÄÄN VÄHIMPIÄ SIIRTOJA:",
+        "ed.positions": "ASEMAA",
+        "ed.par": "KENTÄN VOI LÄPÄISTÄ JOKA KOLIKON KANSSA. PAR:",
+        "ed.nopar": "KENTTÄÄ EI VOI LÄPÄISTÄ JOKA KOLIKON KANSSA.",
+        "ed.hard": "PELITAPOJA ON LIIKAA: RATKAISIJA LUOVUTTI ENNEN PAR-ARVOA.",
+        "ed.refused": "RATKAISIJA EI PYSTY KÄSITTELEMÄÄN KENTTÄÄ: LIIKAA OSIA TAI AVOIN REUNA.",
+        "ml.title": "OMAT KENTÄT",
+        "ml.help": "ENTER: PELAA   E: MUOKKAA   N: UUSI KENTTÄ   DEL: POISTA   ESC: TAKAISIN",
+        "ml.empty": "SINULLA EI OLE VIELÄ OMIA KENTTIÄ. TEE UUSI PAINAMALLA N.",
+        "ml.draft": "LUONNOS",
+        "ml.damaged": "VIALLINEN TIEDOSTO",
+        "ml.solving": "RATKAISTAAN...",
+        "ml.nopar": "EI JOKA KOLIKON KANSSA",
+        "ml.hard": "PAR TUNTEMATON",
+        "ml.delete": "POISTETAANKO",
+        "ml.confirm": "ENTER: POISTA   ESC: SÄILYTÄ",
+        "ml.undeleted": "TIEDOSTOA EI VOITU POISTAA:",
+    },
     # By the English title of the level source, so that a level whose title changes has to
     # be given its Finnish title anew.
     "titles": {
@@ -149,7 +214,7 @@ FINNISH = {
 def menus(words):
     """The menu table: (title, help line, [(caption, action), ...]) for menus 0 to 7."""
     title, help_line, captions = words["main"]
-    table = [(title, help_line, list(zip(captions, ["3", "1", "2", "END"])))]
+    table = [(title, help_line, list(zip(captions, ["3", "1", "2", "EDITOR", "MY_LEVELS", "END"])))]
     title, help_line, tips, back = words["help"]
     # The tips are entries so that they stand in the menu band; taking one stays here.
     table.append((title, help_line, [(tip, "1") for tip in tips] + [(back, "0")]))
@@ -217,6 +282,7 @@ def language_lines(language, words, table):
     lines += ["", "Hiscore = %s" % words["Hiscore"], ""]
     lines += ["fin.%d = %s" % (i, text) for i, text in enumerate(words["fin"])]
     lines += [""] + ["%s = %s" % (key, text) for key, text in words["screen"].items()]
+    lines += [""] + ["%s = %s" % (key, text) for key, text in words["own"].items()]
     titles = title_lines(language, words)
     return lines + ([""] + titles if titles else [])
 

@@ -1,7 +1,7 @@
 #include "tools/solve/level_lint.h"
 
 #include "game/level_format.h"
-#include "tools/solve/level_cells.h"
+#include "game/par/level_cells.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <iostream>
 #include <sstream>
 
+#include "game/par/par_search.h"
 #include "tools/levelc/level_source.h"
 #include "tools/solve/level_copy.h"
 #include "tools/solve/level_lint.h"
-#include "tools/solve/par_search.h"
 #include "tools/solve/prove_shipped.h"
 #include "tools/solve/real_run.h"
 #include "tools/solve/run_picture.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tools/solve/par_search.h"
+#include "game/par/par_search.h"
 
 // 0 when every level was proved and stored; 1 otherwise (each failure is reported).
 int ProveShippedLevels(const std::string& sourceFolder, const std::string& dataFolder,

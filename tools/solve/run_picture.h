@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "game/par/world_model.h"
 #include "tools/solve/solution_file.h"
-#include "tools/solve/world_model.h"
 
 // The field of `state`, row by row; what is in mid-step stands nowhere.
 std::string PictureOf(const ModelLevel& level, const ModelState& state);

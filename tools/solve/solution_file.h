@@ -19,37 +19,16 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "game/level_format.h"
+#include "game/par/solution.h"
 
-struct ParProof {
-    long positions = 0;
-    uint64_t level = 0;  // LevelFingerprint of the level proved on
-
-    bool operator==(const ParProof&) const = default;
-};
-
-struct SolutionFile {
-    std::string letters;
-    std::vector<int> frames;  // empty: no timing
-    std::optional<ParProof> proof;
-};
-
-// A step lasts this many frames: the next one can be taken no sooner.
-constexpr int StepFrameCount = 16;
 // The latest frame a solution may name, some nine hours of play.
 constexpr int LatestSolutionFrame = 2'000'000;
 
 // The steps of a solution: its upper-case letters.
 int StepCount(const SolutionFile& solution);
-// Whether a letter is a step the rules take, not an arrow they refuse.
-inline bool IsStepLetter(char letter)
-{
-    return letter == 'W' || letter == 'D' || letter == 'S' || letter == 'A';
-}
 
 // A level's bytes and the version of the solver's model, hashed: a proof holds for the level
 // it was made on, by the model it was made with.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/solve/par_search.h"
+#include "game/par/par_search.h"
 #include "tools/solve/solution_file.h"
 
 inline constexpr char SolveUsage[] =

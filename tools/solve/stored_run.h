@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "tools/solve/par_search.h"
+#include "game/par/par_search.h"
 #include "tools/solve/solution_file.h"
 
 struct StoredRun {

@@ -90,6 +90,49 @@ TEST(InputScriptReading, BadGamepadControlsAreNamed)
     }
 }
 
+TEST(InputScriptReading, TheMouseAndTypedTextGoToTheirTaker)
+{
+    InputScript script;
+    ASSERT_EQ(script.Read("s.txt", "0 pointer 0 599\n1 press MOUSE1\n2 down mouse2\n3 up mouse2\n4 type abc\n"), "");
+    InputState input;
+    std::vector<ScriptedEvent> taken;
+    script.Deliver(10, input, [&](const ScriptedEvent& event) { taken.push_back(event); });
+    ASSERT_EQ(taken.size(), 6u);
+    EXPECT_EQ(taken[0].kind, ScriptedEvent::PointerMove);
+    EXPECT_EQ(taken[0].x, 0);
+    EXPECT_EQ(taken[0].y, 599);
+    EXPECT_EQ(taken[1].kind, ScriptedEvent::ButtonDown);
+    EXPECT_EQ(taken[1].keyCode, 1);
+    EXPECT_EQ(taken[2].kind, ScriptedEvent::ButtonUp);
+    EXPECT_EQ(taken[3].kind, ScriptedEvent::ButtonDown);
+    EXPECT_EQ(taken[3].keyCode, 2);
+    EXPECT_EQ(taken[4].kind, ScriptedEvent::ButtonUp);
+    EXPECT_EQ(taken[5].kind, ScriptedEvent::Typed);
+    EXPECT_EQ(taken[5].text, "abc");
+}
+
+TEST(InputScriptReading, BadPointerAndTypingLinesAreNamed)
+{
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"0 pointer 800 10", "s.txt, line 1: the pointer's x \"800\" is not a whole number from 0 to 799."},
+        {"0 pointer -1 10", "s.txt, line 1: the pointer's x \"-1\" is not a whole number from 0 to 799."},
+        {"0 pointer 10 600", "s.txt, line 1: the pointer's y \"600\" is not a whole number from 0 to 599."},
+        {"0 pointer 10", "s.txt, line 1: the pointer's y \"\" is not a whole number from 0 to 599."},
+        {"0 pointer 1 2 3", "s.txt, line 1: unexpected \"3\" after the pointer's y."},
+        {"0 type", "s.txt, line 1: type needs one word of text."},
+        {"0 type a b", "s.txt, line 1: type needs one word of text."},
+        {"0 press mouse3", "s.txt, line 1: unknown key \"mouse3\"."},
+    };
+    for (const auto& c : cases) {
+        InputScript script;
+        EXPECT_EQ(script.Read("s.txt", c.text), c.message) << c.text;
+        EXPECT_TRUE(script.Finished());
+    }
+}
+
 TEST(InputScriptDelivery, EventsArriveOnceTheirFrameHasCome)
 {
     InputScript script;

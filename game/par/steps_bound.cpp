@@ -1,9 +1,9 @@
-#include "tools/solve/steps_bound.h"
+#include "game/par/steps_bound.h"
 
 #include <algorithm>
 #include <array>
 
-#include "tools/solve/level_cells.h"
+#include "game/par/level_cells.h"
 
 namespace {
 

@@ -8,13 +8,20 @@
 // shortest, unless it gave up first.
 #pragma once
 
-#include "tools/solve/solution_file.h"
-#include "tools/solve/world_model.h"
+#include <atomic>
+
+#include "game/par/solution.h"
+#include "game/par/world_model.h"
 
 struct ParSearchOptions {
     bool allCoins = true;
     long positionLimit = 60'000'000;
     double secondsLimit = 0;  // 0: no limit
+    // For a search run on a thread of its own: another thread may set `stop` to make it give
+    // up, and read in `progress` the positions seen so far. Both are looked at every few
+    // thousand positions, and the last count is stored when the search ends.
+    const std::atomic<bool>* stop = nullptr;
+    std::atomic<long>* progress = nullptr;
 };
 
 
@@ -24,7 +31,7 @@ struct ParSearchResult {
     // Every step and, in lower case, every refused arrow that matters, each at its frame.
     SolutionFile run;
     long positions = 0;  // positions seen
-    bool gaveUp = false; // a limit was reached first
+    bool gaveUp = false; // a limit was reached, or it was stopped, first
     double seconds = 0;
 };
 

@@ -1,13 +1,13 @@
-#include "tools/solve/par_search.h"
+#include "game/par/par_search.h"
 
 #include <algorithm>
 #include <cctype>
 #include <chrono>
 
 #include "game/grid.h"
-#include "tools/solve/model_key.h"
-#include "tools/solve/position_table.h"
-#include "tools/solve/steps_bound.h"
+#include "game/par/model_key.h"
+#include "game/par/position_table.h"
+#include "game/par/steps_bound.h"
 
 namespace {
 
@@ -15,8 +15,9 @@ namespace {
 // refused (4 to 7), or a frame of waiting. A step lasts until the player stands still again.
 constexpr uint8_t RefusalMoves = 4;
 constexpr uint8_t WaitMove = 8;
-constexpr int StepFrames = 16;
-constexpr long PositionsBetweenClockReads = 4096;
+// The clock, the stop flag and the progress are looked at this often: seldom enough to cost
+// nothing, often enough to answer a stop within a few milliseconds.
+constexpr long PositionsBetweenChecks = 4096;
 
 using Clock = std::chrono::steady_clock;
 
@@ -39,7 +40,7 @@ public:
                     return Found(here);
                 if (here.steps != table_.Steps(here.id))
                     continue;
-                if (OutOfTime())
+                if (Stopping())
                     return GaveUp();
                 Expand(here);
             }
@@ -101,13 +102,17 @@ private:
         }
     }
 
-    bool OutOfTime()
+    bool Stopping()
     {
         if (table_.Count() >= options_.positionLimit)
             return true;
-        if (options_.secondsLimit <= 0 || ++expanded_ % PositionsBetweenClockReads != 0)
+        if (++expanded_ % PositionsBetweenChecks != 0)
             return false;
-        return Seconds() >= options_.secondsLimit;
+        if (options_.progress != nullptr)
+            options_.progress->store(table_.Count(), std::memory_order_relaxed);
+        if (options_.stop != nullptr && options_.stop->load(std::memory_order_relaxed))
+            return true;
+        return options_.secondsLimit > 0 && Seconds() >= options_.secondsLimit;
     }
 
     double Seconds() const { return std::chrono::duration<double>(Clock::now() - began_).count(); }
@@ -128,7 +133,7 @@ private:
             if (move < RefusalMoves) {
                 result.run.letters += DirectionLetter(move);
                 result.run.frames.push_back(frame);
-                frame += StepFrames - 1;
+                frame += StepFrameCount - 1;
             } else if (move < WaitMove) {
                 result.run.letters += static_cast<char>(std::tolower(DirectionLetter(move - RefusalMoves)[0]));
                 result.run.frames.push_back(frame);
@@ -147,6 +152,8 @@ private:
     ParSearchResult Finished(ParSearchResult result) const
     {
         result.positions = table_.Count();
+        if (options_.progress != nullptr)
+            options_.progress->store(result.positions, std::memory_order_relaxed);
         result.seconds = Seconds();
         return result;
     }

@@ -1,4 +1,4 @@
-#include "tools/solve/model_key.h"
+#include "game/par/model_key.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "tools/solve/world_model.h"
+#include "game/par/world_model.h"
 
 class StepsLeftBound {
 public:

@@ -1,4 +1,4 @@
-#include "tools/solve/level_cells.h"
+#include "game/par/level_cells.h"
 
 int NeighbourCell(int cell, int direction)
 {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/solve/world_model.h"
+#include "game/par/world_model.h"
 
 class ModelKeys {
 public:

@@ -1,8 +1,8 @@
-#include "tools/solve/world_model.h"
+#include "game/par/world_model.h"
 
 #include "game/grid.h"
+#include "game/par/level_cells.h"
 #include "game/switches.h"
-#include "tools/solve/level_cells.h"
 
 namespace {
 

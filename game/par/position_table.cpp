@@ -1,4 +1,4 @@
-#include "tools/solve/position_table.h"
+#include "game/par/position_table.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <random>
 #include <sstream>
 
+#include "game/par/world_model.h"
 #include "game/switches.h"
 #include "tests/game/world_fixture.h"
 #include "tools/levelc/level_source.h"
-#include "tools/solve/world_model.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // A level file's layers read into the model, in the order the game's loader creates objects:
 // all ground tiles, then the switch layer, then the items, each column by column from the top.
-#include "tools/solve/world_model.h"
+#include "game/par/world_model.h"
 
-#include "tools/solve/level_cells.h"
+#include "game/par/level_cells.h"
 
 namespace {
 
