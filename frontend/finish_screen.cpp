@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "framework/log.h"
 #include "framework/particles.h"
 #include "framework/settings.h"
 #include "frontend/close_request.h"
@@ -26,8 +25,6 @@
 #include "game/game_state.h"
 #include "game/level_loader.h"
 #include "game/player.h"
-#include "game/step_frames.h"
-#include "game/timed_record.h"
 #include "media/core/text.h"
 #include "media/platform/display.h"
 #include "media/platform/font.h"
@@ -146,22 +143,13 @@ int DecideOwnRecord(const OwnLevelFacts& facts)
     return facts.steps.empty() || static_cast<int>(facts.steps.size()) > MoveCount ? 1 : 0;
 }
 
-std::string CheckedOwnStepFrames()
-{
-    const std::string path = OwnLevelsFolder() + "/" + PlayedFile;
-    if (ReplaysAsPlayed(path, ReplayString, StepFrames, Player->X, Player->Y))
-        return StepFramesText(StepFrames);
-    LogWarning("The record of " + path + " does not replay frame for frame as it was played: it is stored "
-               "without its frames");
-    return "";
-}
-
 void RunOwnLevelFinish()
 {
     const OwnLevelFacts facts =
         PlayedFrom == LevelOrigin::OwnLevels ? ReadOwnLevelFacts(PlayedLevel) : OwnLevelFacts{};
     const int newRecord = DecideOwnRecord(facts);
-    const std::string frames = newRecord != 0 ? CheckedOwnStepFrames() : "";
+    const std::string path = OwnLevelsFolder() + "/" + PlayedFile;
+    const std::string frames = newRecord != 0 ? CheckedStepFrames(path, path) : "";
     Outcome outcome = ReadOutcome(newRecord);
     // Every coin taken where no record is kept: there is no record that still stands.
     if (newRecord == 0 && CoinsInLevel <= CoinsTaken && PlayedFrom != LevelOrigin::OwnLevels) {

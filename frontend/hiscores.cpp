@@ -78,9 +78,14 @@ int DecideRecord()
 
 std::string CheckedStepFrames()
 {
-    if (ReplaysAsPlayed(LevelFilePath(CurrentLevel), ReplayString, StepFrames, Player->X, Player->Y))
+    return CheckedStepFrames(LevelFilePath(CurrentLevel), "level " + IntToText(CurrentLevel));
+}
+
+std::string CheckedStepFrames(const std::string& levelPath, const std::string& level)
+{
+    if (ReplaysAsPlayed(levelPath, ReplayString, StepFrames, Player->X, Player->Y))
         return StepFramesText(StepFrames);
-    LogWarning("The record of level " + IntToText(CurrentLevel) +
+    LogWarning("The record of " + level +
                " does not replay frame for frame as it was played: it is stored without its frames");
     return "";
 }

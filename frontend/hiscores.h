@@ -19,10 +19,12 @@ extern std::array<std::array<std::string, 2>, LevelSlots> LevelHiscore;
 // coin and the level is free or its record has more steps. Leaves "Settings.ini" current.
 int DecideRecord();
 
-// The L.frames of the run that just reached the goal of CurrentLevel (StepFrames as text),
-// once a replay of them on the level's file, headless, has ended where the run did; the
-// empty text, with a warning in the log, when it has not. Asked inside the finish sequence,
-// while the player still stands before the goal.
+// The L.frames of the run that just reached the goal of the level in `levelPath` (StepFrames
+// as text), once a replay of them on that file, headless, has ended where the run did; the
+// empty text, with a warning in the log naming the record of `level`, when it has not.
+// Asked inside the finish sequence, while the player still stands before the goal.
+std::string CheckedStepFrames(const std::string& levelPath, const std::string& level);
+// The same for the run on CurrentLevel's file.
 std::string CheckedStepFrames();
 
 // Writes the run's record when there is one, with `frames` as its L.frames (none when it is

@@ -184,7 +184,7 @@ void Save()
 void TakeSolverAnswer()
 {
     const std::optional<OwnParAnswer> answer = CollectOwnPar();
-    if (!answer || EncodeLevel(answer->level) != EncodeLevel(Editor.level))
+    if (!answer || answer->level != Editor.level)
         return;
     const EditorWords& words = EditorText();
     std::string said = words.tooHard;

@@ -94,17 +94,7 @@ void DrawHelpLine()
 
 void DrawBand(int entry)
 {
-    const float top = static_cast<float>(BandTop + BandPitch * entry);
-    SetDrawColor(0, 0, 0);
-    SetDrawAlpha(0.4f);
-    FillRect(BandX, top, BandWidth, BandPitch);
-    SetDrawAlpha(1);
-    SetDrawColor(255, 255, 255);
-    if (entry == MenuChoice) {
-        SetDrawAlpha(0.5f);
-        FillRect(BandX, top + 2, BandWidth, 32);
-        SetDrawAlpha(1);
-    }
+    DrawMenuBand(BandX, static_cast<float>(BandTop + BandPitch * entry), BandWidth, BandPitch, entry == MenuChoice);
 }
 
 // The highlighted level's record holder and number of steps, when it is unlocked and has

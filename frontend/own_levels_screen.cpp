@@ -120,24 +120,14 @@ void TakeSolverAnswer()
     if (!answer)
         return;
     for (ListedLevel& listed : Shelf.levels) {
-        if (listed.file.fault.empty() && EncodeLevel(listed.file.level) == EncodeLevel(answer->level))
+        if (listed.file.fault.empty() && listed.file.level == answer->level)
             listed.facts = ReadOwnLevelFacts(listed.file.level);
     }
 }
 
 void DrawRow(int row, const ListedLevel& listed, bool chosen)
 {
-    const auto top = static_cast<float>(RowTop + RowPitch * row);
-    SetDrawColor(0, 0, 0);
-    SetDrawAlpha(0.4f);
-    FillRect(RowX, top, RowWidth, RowPitch);
-    SetDrawAlpha(1);
-    SetDrawColor(255, 255, 255);
-    if (chosen) {
-        SetDrawAlpha(0.5f);
-        FillRect(RowX, top + 2, RowWidth, 32);
-        SetDrawAlpha(1);
-    }
+    DrawMenuBand(RowX, static_cast<float>(RowTop + RowPitch * row), RowWidth, RowPitch, chosen);
     if (!Playable(listed))
         SetDrawColor(125, 125, 125);
     const int y = RowTop + 7 + RowPitch * row;

@@ -10,11 +10,6 @@ ParJob Job;
 LevelData Solving;
 bool Working = false;
 
-bool SameLevel(const LevelData& a, const LevelData& b)
-{
-    return EncodeLevel(a) == EncodeLevel(b);
-}
-
 OwnParAnswer AnswerOf(const ParJobState& state)
 {
     OwnParAnswer answer;
@@ -45,7 +40,7 @@ void SolveOwnPar(const LevelData& level)
 
 long OwnParPositions(const LevelData& level)
 {
-    if (!Working || !SameLevel(level, Solving))
+    if (!Working || level != Solving)
         return -1;
     const ParJobState state = Job.Poll();
     return state.phase == ParJobState::Phase::Running ? state.positions : -1;

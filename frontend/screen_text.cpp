@@ -39,6 +39,20 @@ void DrawBackgroundStrips(int first)
         DrawImageFrame(BackgroundImage, 0, static_cast<float>(StripSpacing * i), 0);
 }
 
+void DrawMenuBand(float x, float top, float width, float height, bool chosen)
+{
+    SetDrawColor(0, 0, 0);
+    SetDrawAlpha(0.4f);
+    FillRect(x, top, width, height);
+    SetDrawAlpha(1);
+    SetDrawColor(255, 255, 255);
+    if (chosen) {
+        SetDrawAlpha(0.5f);
+        FillRect(x, top + 2, width, 32);
+        SetDrawAlpha(1);
+    }
+}
+
 void DrawMenuBackground()
 {
     // The logo takes the place of the first two strips.

@@ -22,6 +22,10 @@ void DrawCentredShadowText(const std::string& text, int y);
 // the menus start at 2 and put the logo above.
 void DrawBackgroundStrips(int first);
 
+// A menu's row: a dark band `height` high, and on the chosen row the highlight over it.
+// Leaves the colour white.
+void DrawMenuBand(float x, float top, float width, float height, bool chosen);
+
 // The menus' background: the logo above the blue strips. Also what the screen shows in the
 // frames between leaving a level and the menu's first frame.
 void DrawMenuBackground();

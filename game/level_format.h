@@ -175,6 +175,8 @@ struct LevelData {
 
     LevelCell& At(int column, int row) { return cells[CellOf(column, row)]; }
     const LevelCell& At(int column, int row) const { return cells[CellOf(column, row)]; }
+
+    bool operator==(const LevelData&) const = default;
 };
 
 enum class LevelFaultKind { None, Truncated, UnknownGround };
